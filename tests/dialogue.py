@@ -1,0 +1,77 @@
+#!/usr/bin/env python3
+"""Runs one program's rows of the dialogue table, and a randomised sweep
+against an independent reference, comparing stdout, stderr and exit status.
+
+usage: dialogue.py PROGRAM EXECUTABLE [--launcher CMD] [--crlf] [--seed N]
+"""
+import argparse
+import os
+import random
+import shlex
+import subprocess
+import sys
+from concurrent.futures import ThreadPoolExecutor
+
+from cases import CASES
+from reference import SWEEPS
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("program")
+    ap.add_argument("executable")
+    ap.add_argument("--launcher", default="", help="command that runs the executable, e.g. wine")
+    ap.add_argument("--crlf", action="store_true", help="expect \\r\\n wherever a row says \\n")
+    ap.add_argument("--seed", type=int, default=random.randrange(1 << 32))
+    ap.add_argument("--sweep", type=int, default=40, help="random inputs in the sweep")
+    args = ap.parse_args()
+
+    command = shlex.split(args.launcher) + [args.executable]
+    newline = b"\r\n" if args.crlf else b"\n"
+
+    rows = [(repr(stdin), stdin, out, err, status)
+            for program, stdin, out, err, status in CASES if program == args.program]
+    sweep = SWEEPS.get(args.program)
+    if sweep:
+        rng = random.Random(args.seed)
+        for _ in range(args.sweep):
+            stdin, out = sweep(rng)
+            rows.append(("sweep " + repr(stdin), stdin, out, b"", 0))
+    if not rows:
+        sys.exit(f"no rows for {args.program}")
+
+    def run(row):
+        name, stdin, out, err, status = row
+        got = subprocess.run(command, input=stdin, capture_output=True, timeout=60)
+        want = (out.replace(b"\n", newline), err.replace(b"\n", newline), status)
+        have = (got.stdout, got.stderr, got.returncode)
+        return name, want, have
+
+    failed = 0
+    with ThreadPoolExecutor(max_workers=4) as pool:
+        for name, want, have in pool.map(run, rows):
+            if want != have:
+                failed += 1
+                print(f"FAIL {args.program} {name}")
+                for label, w, h in zip(("stdout", "stderr", "status"), want, have):
+                    if w != h:
+                        print(f"  {label}: expected {w!r}\n  {label}: got      {h!r}")
+    # An answer that cannot be written must not end as a success.
+    total = len(rows)
+    if os.path.exists("/dev/full"):
+        total += 1
+        stdin = next(row[1] for row in rows if row[4] == 0)
+        with open("/dev/full", "wb") as full:
+            got = subprocess.run(command, input=stdin, stdout=full,
+                                 stderr=subprocess.DEVNULL, timeout=60)
+        if got.returncode == 0:
+            failed += 1
+            print(f"FAIL {args.program} {stdin!r} into a full disk: status 0")
+
+    print(f"{args.program} (sweep seed {args.seed}): "
+          f"{total - failed} passed, {failed} failed")
+    sys.exit(1 if failed else 0)
+
+
+if __name__ == "__main__":
+    main()
