@@ -1,0 +1,26 @@
+#include <iostream>
+
+// The reversal is built in 64 bits, so one past the int range never wraps
+// around into a false match; the sign carries through as in the number.
+bool palindrom(int n)
+{
+    const long long kopija = n;
+    long long obrnut = n % 10;
+    while (n / 10 != 0) {
+        n /= 10;
+        obrnut = obrnut * 10 + n % 10;
+    }
+    return obrnut == kopija;
+}
+
+int main()
+{
+    int broj = 0;
+    std::cout << "Unesite broj: ";
+    if (!(std::cin >> broj)) {
+        std::cerr << "Greska: unos nije cijeli broj od -2147483648 do 2147483647\n";
+        return 1;
+    }
+    std::cout << "Broje je palindroman: " << palindrom(broj);
+    return std::cout.flush() ? 0 : 1;
+}
