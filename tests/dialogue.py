@@ -13,7 +13,7 @@ import sys
 from concurrent.futures import ThreadPoolExecutor
 
 from cases import CASES
-from reference import SWEEPS
+from reference import BOUNDARIES, SWEEPS
 
 
 def main():
@@ -31,6 +31,8 @@ def main():
 
     rows = [(repr(stdin), stdin, out, err, status)
             for program, stdin, out, err, status in CASES if program == args.program]
+    rows += [(f"edge {stdin!r}", stdin, out, b"", 0)
+             for stdin, out in BOUNDARIES.get(args.program, list)()]
     sweep = SWEEPS.get(args.program)
     if sweep:
         rng = random.Random(args.seed)

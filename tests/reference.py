@@ -23,10 +23,13 @@ def one(label, answer, pick=any_int):
     return sweep
 
 
+def count_to(n):
+    return b"%d\n" % n, P1 + "".join(f"{i} " for i in range(1, n + 1)).encode()
+
+
 def counting(rng):
     # Output grows with N, so positive N stays small; negatives span the range.
-    n = rng.choice([rng.randint(INT_MIN, 0), rng.randint(1, 3000)])
-    return b"%d\n" % n, P1 + "".join(f"{i} " for i in range(1, n + 1)).encode()
+    return count_to(rng.choice([rng.randint(INT_MIN, 0), rng.randint(1, 3000)]))
 
 
 def comparing(rng):
@@ -87,4 +90,13 @@ SWEEPS = {
     "Obrtanje": one(b"Obrnuti broj je: ", reversed_number),
     "Palindromi": one(b"Broje je palindroman: ", palindrome, palindrome_pick),
     "SumaDoN": sum_line,
+}
+
+# Where a fast counter goes wrong: each new digit, and the edges of the
+# ten-thousand-number blocks it writes at once.
+COUNT_EDGES = sorted({*range(1, 12), *(p + d for p in (10**k for k in range(2, 7))
+                                       for d in (-1, 0, 1)),
+                      19999, 20000, 20001, 129999, 130000, 130001, 123456})
+BOUNDARIES = {
+    "Brojanje": lambda: [count_to(n) for n in COUNT_EDGES],
 }
