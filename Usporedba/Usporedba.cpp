@@ -7,7 +7,7 @@ void usporedi(int a, int b)
         std::cout << "Brojevi su jednaki";
         return;
     }
-    // "Veći: " is Windows-1250: the c with acute is the single byte 0xE6.
+    // The larger one's label is in Windows-1250: its c with acute is the byte 0xE6.
     std::cout << "Manji: " << std::min(a, b) << std::endl << "Ve\xE6i: " << std::max(a, b);
 }
 

@@ -16,6 +16,15 @@ from cases import CASES
 from reference import BOUNDARIES, SWEEPS
 
 
+def difference(want, have):
+    if len(want) + len(have) < 300:
+        return f"expected {want!r}\n    got      {have!r}"
+    at = next((i for i, (w, h) in enumerate(zip(want, have)) if w != h), min(len(want), len(have)))
+    start = max(0, at - 20)
+    return (f"{len(want)} bytes expected, {len(have)} got, first difference at byte {at}:\n"
+            f"    expected ...{want[start:at + 40]!r}\n    got      ...{have[start:at + 40]!r}")
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("program")
@@ -57,7 +66,7 @@ def main():
                 print(f"FAIL {args.program} {name}")
                 for label, w, h in zip(("stdout", "stderr", "status"), want, have):
                     if w != h:
-                        print(f"  {label}: expected {w!r}\n  {label}: got      {h!r}")
+                        print(f"  {label}: {difference(w, h)}")
     # An answer that cannot be written must not end as a success.
     total = len(rows)
     if os.path.exists("/dev/full"):
