@@ -1,7 +1,7 @@
 #include <iostream>
 
-// The reversal is built in 64 bits, so one past the int range never wraps
-// around into a false match; the sign carries through as in the number.
+// The reversal can leave the int range (2147483647 reversed is 7463847412), so
+// it is built in 64 bits and compared exactly; it keeps the number's sign.
 bool palindrom(int n)
 {
     const long long kopija = n;
