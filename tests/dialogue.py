@@ -55,7 +55,8 @@ def main():
 
     def run(row):
         name, stdin, out, err, status = row
-        got = subprocess.run(command, input=stdin, capture_output=True, timeout=60)
+        launch = lambda: subprocess.run(command, input=stdin, capture_output=True, timeout=60)
+        got = launch()
         # Now and then Wine starts a program without its standard streams: it
         # can then write not even its prompt, and ends with status 1. Every
         # program writes a prompt first, so a run under a launcher that wrote
@@ -64,7 +65,7 @@ def main():
             if not (args.launcher and got.stdout == got.stderr == b"" and got.returncode == 1):
                 break
             retried.append(name)
-            got = subprocess.run(command, input=stdin, capture_output=True, timeout=60)
+            got = launch()
         want = (out.replace(b"\n", newline), err.replace(b"\n", newline), status)
         have = (got.stdout, got.stderr, got.returncode)
         return name, want, have

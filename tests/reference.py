@@ -1,8 +1,9 @@
 """Independent answers for the randomised sweep, worked out on Python's
 unbounded integers and on decimal strings, never by the programs' loops."""
 
+from cases import P1, P2, P3
+
 INT_MIN, INT_MAX = -2**31, 2**31 - 1
-P1, P2, P3 = b"Unesite broj: ", b"Unesite broj 2: ", b"Unesite broj 3: "
 
 
 def any_int(rng):
@@ -69,13 +70,9 @@ def sum_to(n):
     return n * (n + 1) // 2 if n > 0 else 0
 
 
-def sum_pick(rng):
-    # A run adds N numbers one by one: keep N small enough for unoptimised builds.
-    return rng.choice([rng.randint(INT_MIN, 0), rng.randint(1, 10**6)])
-
-
 def sum_line(rng):
-    n = sum_pick(rng)
+    # A run adds N numbers one by one: keep N small enough for unoptimised builds.
+    n = rng.choice([rng.randint(INT_MIN, 0), rng.randint(1, 10**6)])
     return b"%d\n" % n, P1 + b"Suma brojeva do %d je: %d" % (n, sum_to(n))
 
 
