@@ -1,11 +1,15 @@
 #include <cmath>
 #include <iostream>
 
-// A double's 53 bits cannot hold every square of an int (up to 2^62); a long
-// double's 64-bit mantissa can, and rounding guards against a result a hair low.
+// A square of an int needs up to 62 bits, a double holds 53. pow's answer is
+// within an ulp of the square, so what it lost is itself a double, and fma
+// gives it exactly; the two, each a whole number, add up to the exact square.
 long long kvadrat(int broj)
 {
-    return std::llround(std::pow(static_cast<long double>(broj), 2.0L));
+    const double x = broj;
+    const double potencija = std::pow(x, 2.0);
+    const double ostatak = std::fma(x, x, -potencija);
+    return std::llround(potencija) + std::llround(ostatak);
 }
 
 int main()
