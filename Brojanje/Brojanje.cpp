@@ -29,7 +29,9 @@ void ispisi(int n)
             std::memcpy(blok + j * sirina, glava, 8);
             std::memcpy(blok + j * sirina + duzina, repovi[j], 8);
         }
-        std::cout.write(blok, koliko * sirina);
+        // Once a write has failed nothing more can reach the output.
+        if (!std::cout.write(blok, koliko * sirina))
+            return;
     }
 }
 

@@ -154,3 +154,7 @@ CASES = [
     ("SumaDoN", b"10x\n", SD + b"10 je: 55", b"", 0),
     ("SumaDoN", b"x10\n", P1, ERR, 1),
 ]
+
+# Input for the run into a full disk, where the first row that succeeds is not
+# enough: the longest output, which must stop at the first failed write.
+FULL_DISK = {"Brojanje": b"2147483647\n"}
