@@ -38,6 +38,9 @@ void ispisi(int n)
 int main()
 {
     int broj = 0;
+    // Windows leaves a console or NUL unbuffered, a system call per insertion;
+    // a full buffer still lets the prompt out, as reading flushes it.
+    std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
     std::cout << "Unesite broj: ";
     if (!(std::cin >> broj)) {
         std::cerr << "Greska: unos nije cijeli broj od -2147483648 do 2147483647\n";
