@@ -18,14 +18,14 @@ void ispisi(int n)
 
     // Up to 10 digits and a space a number, and room for the last copy's spill.
     char blok[10000 * 11 + 8];
-    // 64 bits, so the test after the last block cannot overflow.
-    for (long long vodeci = 1; vodeci * 10000 <= n; ++vodeci) {
+    // vodeci * 10000 never passes n, so int arithmetic cannot overflow.
+    for (int vodeci = 1; vodeci <= n / 10000; ++vodeci) {
         char glava[16] = {};
-        const int duzina = std::snprintf(glava, sizeof glava, "%lld", vodeci);
+        const int duzina = std::snprintf(glava, sizeof glava, "%d", vodeci);
         const int sirina = duzina + 5;
-        const long long koliko = std::min(10000LL, n - vodeci * 10000 + 1);
+        const int koliko = std::min(10000, n - vodeci * 10000 + 1);
         // Each copy spills past its part; the copy after it overwrites the spill.
-        for (long long j = 0; j < koliko; ++j) {
+        for (int j = 0; j < koliko; ++j) {
             std::memcpy(blok + j * sirina, glava, 8);
             std::memcpy(blok + j * sirina + duzina, repovi[j], 8);
         }

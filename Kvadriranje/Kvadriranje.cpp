@@ -1,13 +1,15 @@
 #include <cmath>
 #include <iostream>
 
-// A square of an int needs up to 62 bits, a double holds 53. pow's answer is
-// within an ulp of the square, so what it lost is itself a double, and fma
-// gives it exactly; the two, each a whole number, add up to the exact square.
+// A square of an int needs up to 62 bits, a double holds 53, and pow may be an
+// ulp off besides. Rounded, pow's answer is a whole number at most a few ulps
+// (some thousands) from the square, so the difference is a whole number a double
+// holds exactly; fma, rounding once, gives it exactly, and the two add up to the
+// exact square in 64 bits.
 long long kvadrat(int broj)
 {
     const double x = broj;
-    const double potencija = std::pow(x, 2.0);
+    const double potencija = std::round(std::pow(x, 2.0));
     const double ostatak = std::fma(x, x, -potencija);
     return std::llround(potencija) + std::llround(ostatak);
 }

@@ -25,6 +25,11 @@ CASES = [
     ("Kvadriranje", b"-46340\n", KV + b"2147395600", b"", 0),
     ("Kvadriranje", b"46341\n", KV + b"2147488281", b"", 0),
     ("Kvadriranje", b"50000\n", KV + b"2500000000", b"", 0),
+    # Squares from 2^51 to 2^52, where half a unit is a double's last bit.
+    ("Kvadriranje", b"47453133\n", KV + b"2251799831515689", b"", 0),
+    ("Kvadriranje", b"50000000\n", KV + b"2500000000000000", b"", 0),
+    ("Kvadriranje", b"-50000000\n", KV + b"2500000000000000", b"", 0),
+    ("Kvadriranje", b"67108863\n", KV + b"4503599493152769", b"", 0),
     ("Kvadriranje", b"94906267\n", KV + b"9007199515875289", b"", 0),
     ("Kvadriranje", b"2147483647\n", KV + b"4611686014132420609", b"", 0),
     ("Kvadriranje", b"-2147483647\n", KV + b"4611686014132420609", b"", 0),
@@ -155,6 +160,7 @@ CASES = [
     ("SumaDoN", b"x10\n", P1, ERR, 1),
 ]
 
-# Input for the run into a full disk, where the first row that succeeds is not
-# enough: the longest output, which must stop at the first failed write.
-FULL_DISK = {"Brojanje": b"2147483647\n"}
+# The longest output, too large to hold: its length after the prompt and its
+# last bytes. Its input is also the run into a full disk, which must stop at
+# the first failed write.
+LONGEST = {"Brojanje": (b"2147483647\n", 22511209016, b"2147483646 2147483647 ")}

@@ -2,7 +2,7 @@
 """Runs one program's rows of the dialogue table, and a randomised sweep
 against an independent reference, comparing stdout, stderr and exit status.
 
-usage: dialogue.py PROGRAM EXECUTABLE [--launcher CMD] [--crlf] [--seed N]
+usage: dialogue.py PROGRAM EXECUTABLE [--launcher CMD] [--crlf] [--longest] [--seed N]
 """
 import argparse
 import os
@@ -10,9 +10,10 @@ import random
 import shlex
 import subprocess
 import sys
+import threading
 from concurrent.futures import ThreadPoolExecutor
 
-from cases import CASES, FULL_DISK
+from cases import CASES, LONGEST, P1
 from reference import BOUNDARIES, SWEEPS
 
 
@@ -25,6 +26,27 @@ def difference(want, have):
             f"    expected ...{want[start:at + 40]!r}\n    got      ...{have[start:at + 40]!r}")
 
 
+def stream(command, stdin, keep):
+    """Runs a program whose output is too large to hold: (bytes, last bytes, status)."""
+    count, tail = 0, b""
+    with subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE) as p:
+        timer = threading.Timer(600, p.kill)
+        timer.start()
+        p.stdin.write(stdin)
+        p.stdin.close()
+        for chunk in iter(lambda: p.stdout.read1(1 << 20), b""):
+            count += len(chunk)
+            tail = (tail + chunk[-keep:])[-keep:]
+    timer.cancel()
+    return count, tail, p.returncode
+
+
+def child_seconds():
+    import resource  # POSIX only, as /dev/full is
+    usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return usage.ru_utime + usage.ru_stime
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("program")
@@ -32,6 +54,8 @@ def main():
     ap.add_argument("--launcher", default="", help="command that runs the executable, e.g. wine")
     ap.add_argument("--crlf", action="store_true", help="expect \\r\\n wherever a row says \\n")
     ap.add_argument("--seed", type=int, default=random.randrange(1 << 32))
+    ap.add_argument("--longest", action="store_true",
+                    help="also the longest output, counted as it streams (seconds in optimised builds)")
     ap.add_argument("--sweep", type=int, default=40, help="random inputs in the sweep")
     args = ap.parse_args()
 
@@ -53,10 +77,12 @@ def main():
 
     def run(row):
         name, stdin, out, err, status = row
-        got = subprocess.run(command, input=stdin, capture_output=True, timeout=60)
         want = (out.replace(b"\n", newline), err.replace(b"\n", newline), status)
-        have = (got.stdout, got.stderr, got.returncode)
-        return name, want, have
+        try:
+            got = subprocess.run(command, input=stdin, capture_output=True, timeout=60)
+        except subprocess.TimeoutExpired:
+            return name, want, (b"", b"", "still running after 60 s")
+        return name, want, (got.stdout, got.stderr, got.returncode)
 
     failed = 0
     with ThreadPoolExecutor(max_workers=4) as pool:
@@ -67,22 +93,36 @@ def main():
                 for label, w, h in zip(("stdout", "stderr", "status"), want, have):
                     if w != h:
                         print(f"  {label}: {difference(w, h)}")
-    # An answer that cannot be written must not end as a success, and the work
-    # must stop there. The timeout is generous for a run that stops; the
-    # sanitizer build takes longer just to format Brojanje's largest count.
     total = len(rows)
+    if args.longest and args.program in LONGEST:
+        total += 1
+        stdin, size, tail = LONGEST[args.program]
+        want = (len(P1) + size, tail, 0)
+        have = stream(command, stdin, len(tail))
+        if have != want:
+            failed += 1
+            print(f"FAIL {args.program} longest {stdin!r}: (bytes, tail, status)\n"
+                  f"  expected {want}\n  got      {have}")
+
+    # An answer that cannot be written must not end as a success, and the work
+    # must stop there: a run that stops at the first failed write takes next to
+    # no processor time, where one that formats on takes a second or more.
     if os.path.exists("/dev/full"):
         total += 1
-        stdin = FULL_DISK.get(args.program) or next(row[1] for row in rows if row[4] == 0)
+        stdin = (LONGEST[args.program][0] if args.program in LONGEST
+                 else next(row[1] for row in rows if row[4] == 0))
+        before = child_seconds()
         with open("/dev/full", "wb") as full:
             try:
                 got = subprocess.run(command, input=stdin, stdout=full,
-                                     stderr=subprocess.DEVNULL, timeout=5).returncode
+                                     stderr=subprocess.DEVNULL, timeout=60).returncode
             except subprocess.TimeoutExpired:
-                got = "still running after 5 s"
-        if got != 1:
+                got = "still running after 60 s"
+        seconds = child_seconds() - before
+        if got != 1 or seconds > 0.25:
             failed += 1
-            print(f"FAIL {args.program} {stdin!r} into a full disk: status {got}")
+            print(f"FAIL {args.program} {stdin!r} into a full disk: "
+                  f"status {got}, {seconds:.2f} s of processor time")
 
     print(f"{args.program} (sweep seed {args.seed}): "
           f"{total - failed} passed, {failed} failed")
