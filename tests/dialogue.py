@@ -55,7 +55,7 @@ def main():
     ap.add_argument("--crlf", action="store_true", help="expect \\r\\n wherever a row says \\n")
     ap.add_argument("--seed", type=int, default=random.randrange(1 << 32))
     ap.add_argument("--longest", action="store_true",
-                    help="also the longest output, counted as it streams (seconds in optimised builds)")
+                    help="also the longest output, counted as it streams")
     ap.add_argument("--sweep", type=int, default=40, help="random inputs in the sweep")
     args = ap.parse_args()
 
