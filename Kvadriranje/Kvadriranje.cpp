@@ -1,11 +1,11 @@
 #include <cmath>
 #include <iostream>
 
-// A square of an int needs up to 62 bits, a double holds 53, and pow may be an
-// ulp off besides. Rounded, pow's answer is a whole number at most a few ulps
-// (some thousands) from the square, so the difference is a whole number a double
-// holds exactly; fma, rounding once, gives it exactly, and the two add up to the
-// exact square in 64 bits.
+// A square of an int needs up to 63 bits (2^62, for -2147483648), a double
+// holds 53, and pow may be an ulp off besides. Rounded, pow's answer is a whole
+// number at most a few ulps (some thousands) from the square, so the difference
+// is a whole number a double holds exactly; fma, rounding once, gives it
+// exactly, and the two add up to the exact square in 64 bits.
 long long kvadrat(int broj)
 {
     const double x = broj;
@@ -23,5 +23,9 @@ int main()
         return 1;
     }
     std::cout << "Kvadrat unesenog broja je: " << kvadrat(broj);
-    return std::cout.flush() ? 0 : 1;
+    if (!std::cout.flush()) {
+        std::cerr << "Greska: ispis nije uspio\n";
+        return 1;
+    }
+    return 0;
 }

@@ -24,5 +24,9 @@ int main()
         return 1;
     }
     std::cout << "Najveci od tri broja je: " << najveci(broj, broj2, broj3);
-    return std::cout.flush() ? 0 : 1;
+    if (!std::cout.flush()) {
+        std::cerr << "Greska: ispis nije uspio\n";
+        return 1;
+    }
+    return 0;
 }

@@ -22,5 +22,9 @@ int main()
         return 1;
     }
     std::cout << "Broje je palindroman: " << palindrom(broj);
-    return std::cout.flush() ? 0 : 1;
+    if (!std::cout.flush()) {
+        std::cerr << "Greska: ispis nije uspio\n";
+        return 1;
+    }
+    return 0;
 }

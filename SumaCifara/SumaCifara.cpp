@@ -22,5 +22,9 @@ int main()
         return 1;
     }
     std::cout << "Suma znamenki u broju je: " << sumaZnamenki(broj);
-    return std::cout.flush() ? 0 : 1;
+    if (!std::cout.flush()) {
+        std::cerr << "Greska: ispis nije uspio\n";
+        return 1;
+    }
+    return 0;
 }

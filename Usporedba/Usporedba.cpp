@@ -25,5 +25,9 @@ int main()
         return 1;
     }
     usporedi(broj, broj2);
-    return std::cout.flush() ? 0 : 1;
+    if (!std::cout.flush()) {
+        std::cerr << "Greska: ispis nije uspio\n";
+        return 1;
+    }
+    return 0;
 }

@@ -6,6 +6,7 @@ exit status). Every "\n" in an expected text means the platform's line end.
 
 P1, P2, P3 = b"Unesite broj: ", b"Unesite broj 2: ", b"Unesite broj 3: "
 ERR = b"Greska: unos nije cijeli broj od -2147483648 do 2147483647\n"
+WRITE_ERR = b"Greska: ispis nije uspio\n"
 KV = P1 + b"Kvadrat unesenog broja je: "
 US = P1 + P2
 MANJI, VECI, JEDNAKI = b"Manji: ", b"\nVe\xe6i: ", b"Brojevi su jednaki"
@@ -160,7 +161,13 @@ CASES = [
     ("SumaDoN", b"x10\n", P1, ERR, 1),
 ]
 
-# The longest output, too large to hold: its length after the prompt and its
-# last bytes. Its input is also the run into a full disk, which must stop at
-# the first failed write.
-LONGEST = {"Brojanje": (b"2147483647\n", 22511209016, b"2147483646 2147483647 ")}
+# The longest output, too large to hold: its length after the prompt, the
+# CRC-32 of all of it, prompt included, and its last bytes. The CRC was worked
+# out once, apart from the program, as
+#   { printf 'Unesite broj: '; seq -s ' ' 1 2147483647 | tr '\n' ' '; } |
+#   python3 -c 'import functools, sys, zlib; print(hex(functools.reduce(lambda crc, b:
+#     zlib.crc32(b, crc), iter(lambda: sys.stdin.buffer.read(1 << 20), b""), 0)))'
+# Its input is also the run into a full disk, and into a file that cannot grow
+# past the first 1 MB of the answer, which must then hold exactly those bytes.
+LONGEST = {"Brojanje": (b"2147483647\n", 22511209016, 0x7bcdc571, b"2147483646 2147483647 ",
+                        (P1 + b"".join(b"%d " % i for i in range(1, 200000)))[:1 << 20])}

@@ -8,12 +8,15 @@ import argparse
 import os
 import random
 import shlex
+import signal
 import subprocess
 import sys
+import tempfile
 import threading
+import zlib
 from concurrent.futures import ThreadPoolExecutor
 
-from cases import CASES, LONGEST, P1
+from cases import CASES, LONGEST, P1, WRITE_ERR
 from reference import BOUNDARIES, SWEEPS
 
 
@@ -27,24 +30,47 @@ def difference(want, have):
 
 
 def stream(command, stdin, keep):
-    """Runs a program whose output is too large to hold: (bytes, last bytes, status)."""
-    count, tail = 0, b""
-    with subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE) as p:
+    """Runs a program whose output is too large to hold:
+    (bytes, CRC-32 of them all, last bytes, status)."""
+    count, crc, tail = 0, 0, b""
+    # Read into one buffer: a new 1 MB object for each read costs more than the CRC.
+    buffer = memoryview(bytearray(1 << 20))
+    with subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE, bufsize=0) as p:
         timer = threading.Timer(600, p.kill)
         timer.start()
         p.stdin.write(stdin)
         p.stdin.close()
-        for chunk in iter(lambda: p.stdout.read1(1 << 20), b""):
-            count += len(chunk)
-            tail = (tail + chunk[-keep:])[-keep:]
+        while got := p.stdout.readinto(buffer):
+            count += got
+            crc = zlib.crc32(buffer[:got], crc)
+            tail = (tail + bytes(buffer[max(0, got - keep):got]))[-keep:]
     timer.cancel()
-    return count, tail, p.returncode
+    return count, crc, tail, p.returncode
 
 
-def child_seconds():
+def failing_write(command, stdin, stdout, limit=None):
+    """Runs a program whose output fails, into a full disk or, with a limit, a
+    file that cannot grow past that many bytes: (status, stderr, processor
+    seconds). With SIGXFSZ ignored, the write past the limit fails with EFBIG,
+    as on a disk that fills up, every time at the same byte."""
     import resource  # POSIX only, as /dev/full is
-    usage = resource.getrusage(resource.RUSAGE_CHILDREN)
-    return usage.ru_utime + usage.ru_stime
+
+    def limited():
+        if limit is not None:
+            resource.setrlimit(resource.RLIMIT_FSIZE, (limit, limit))
+            signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+
+    def seconds():
+        usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+        return usage.ru_utime + usage.ru_stime
+
+    before = seconds()
+    try:
+        got = subprocess.run(command, input=stdin, stdout=stdout, stderr=subprocess.PIPE,
+                             preexec_fn=limited, timeout=60)
+    except subprocess.TimeoutExpired:
+        return "still running after 60 s", b"", seconds() - before
+    return got.returncode, got.stderr, seconds() - before
 
 
 def main():
@@ -96,33 +122,45 @@ def main():
     total = len(rows)
     if args.longest and args.program in LONGEST:
         total += 1
-        stdin, size, tail = LONGEST[args.program]
-        want = (len(P1) + size, tail, 0)
+        stdin, size, crc, tail, _ = LONGEST[args.program]
+        want = (len(P1) + size, crc, tail, 0)
         have = stream(command, stdin, len(tail))
         if have != want:
             failed += 1
-            print(f"FAIL {args.program} longest {stdin!r}: (bytes, tail, status)\n"
+            print(f"FAIL {args.program} longest {stdin!r}: (bytes, CRC-32, tail, status)\n"
                   f"  expected {want}\n  got      {have}")
 
     # An answer that cannot be written must not end as a success, and the work
     # must stop there: a run that stops at the first failed write takes next to
     # no processor time, where one that formats on takes a second or more.
+    def check_failure(label, stdin, stdout, limit=None):
+        status, err, seconds = failing_write(command, stdin, stdout, limit)
+        if (status, err) != (1, WRITE_ERR.replace(b"\n", newline)) or seconds > 0.25:
+            print(f"FAIL {args.program} {stdin!r} {label}: status {status}, "
+                  f"stderr {err!r}, {seconds:.2f} s of processor time")
+            return 1
+        return 0
+
     if os.path.exists("/dev/full"):
         total += 1
         stdin = (LONGEST[args.program][0] if args.program in LONGEST
                  else next(row[1] for row in rows if row[4] == 0))
-        before = child_seconds()
         with open("/dev/full", "wb") as full:
-            try:
-                got = subprocess.run(command, input=stdin, stdout=full,
-                                     stderr=subprocess.DEVNULL, timeout=60).returncode
-            except subprocess.TimeoutExpired:
-                got = "still running after 60 s"
-        seconds = child_seconds() - before
-        if got != 1 or seconds > 0.25:
-            failed += 1
-            print(f"FAIL {args.program} {stdin!r} into a full disk: "
-                  f"status {got}, {seconds:.2f} s of processor time")
+            failed += check_failure("into a full disk", stdin, full)
+    # The same, where the output fails after 1 MB has gone out: what went out
+    # must be exactly the start of the answer.
+    if args.program in LONGEST and os.name == "posix":
+        total += 1
+        stdin, *_, head = LONGEST[args.program]
+        with tempfile.TemporaryFile() as out:
+            bad = check_failure("into a file that stops at 1 MB", stdin, out, len(head))
+            out.seek(0)
+            written = out.read()
+        if not bad and written != head:
+            bad = 1
+            print(f"FAIL {args.program} {stdin!r} into a file that stops at 1 MB: "
+                  f"{difference(head, written)}")
+        failed += bad
 
     print(f"{args.program} (sweep seed {args.seed}): "
           f"{total - failed} passed, {failed} failed")
