@@ -8,7 +8,8 @@ void usporedi(int a, int b)
         return;
     }
     // The larger one's label is in Windows-1250: its c with acute is the byte 0xE6.
-    std::cout << "Manji: " << std::min(a, b) << std::endl << "Ve\xE6i: " << std::max(a, b);
+    std::cout << "Manji: " << std::min(a, b) << std::endl
+              << "Ve\xE6i: " << std::max(a, b);
 }
 
 int main()

@@ -8,14 +8,12 @@ machine moves both alike:
 and SumaDoN for the largest int, beside the plain loop (one running sum) built
 with the same compiler and flags. Where the `windows` build exists, also times
 its Brojanje.exe under Wine, into /dev/null (a character device, as NUL is) and
-into a pipe.
-
-usage: bench/bench.py [N] [RUNS]      (default N = 100000000, RUNS = 7)
+into a pipe, with a Wine prefix and server of its own.
 """
+import argparse
 import os
 import statistics
 import subprocess
-import sys
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -74,7 +72,8 @@ def plain_loop():
 
 
 def wine(n, runs):
-    env = dict(os.environ, WINEPREFIX=os.path.join(WINDOWS, "wine"), WINEDEBUG="-all",
+    # Not the tests' prefix: stopping its server would stop theirs mid-run.
+    env = dict(os.environ, WINEPREFIX=os.path.join(WINDOWS, "wine-bench"), WINEDEBUG="-all",
                WINEDLLOVERRIDES="mscoree,mshtml=")
     os.makedirs(env["WINEPREFIX"], exist_ok=True)
     quiet = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -89,8 +88,14 @@ def wine(n, runs):
 
 
 def main():
-    n = int(sys.argv[1]) if len(sys.argv) > 1 else 100_000_000
-    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 7
+    ap = argparse.ArgumentParser(description=__doc__,
+                                 formatter_class=argparse.RawDescriptionHelpFormatter)
+    ap.add_argument("n", nargs="?", type=int, default=100_000_000,
+                    help="how far Brojanje counts (default 100000000)")
+    ap.add_argument("runs", nargs="?", type=int, default=7,
+                    help="paired runs of each (default 7)")
+    args = ap.parse_args()
+    n, runs = args.n, args.runs
     for step in (["cmake", "--preset", "release"], ["cmake", "--build", "--preset", "release"]):
         subprocess.run(step, cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
 

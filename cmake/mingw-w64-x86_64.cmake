@@ -10,3 +10,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
 # The C and C++ runtimes go into each .exe, so it runs on a bare Windows machine.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+
+# Wine runs them here, with address randomisation off: Wine must map a page at
+# a fixed address, and a randomised heap there kills a program before it starts.
+set(CMAKE_CROSSCOMPILING_EMULATOR setarch -R wine)
