@@ -2,8 +2,8 @@
 """Runs one program's rows of the dialogue table, and a randomised sweep
 against an independent reference, comparing stdout, stderr and exit status.
 
-usage: dialogue.py PROGRAM EXECUTABLE [--launcher CMD] [--crlf] [--longest] [--one-row]
-                   [--seed N] [--sweep N]
+usage: dialogue.py PROGRAM EXECUTABLE [--launcher CMD] [--crlf] [--one-row] [--seed N]
+                   [--sweep N]
 """
 import argparse
 import os
@@ -81,11 +81,10 @@ def main():
     ap.add_argument("--launcher", default="", help="command that runs the executable, e.g. wine")
     ap.add_argument("--crlf", action="store_true", help="expect \\r\\n wherever a row says \\n")
     ap.add_argument("--seed", type=int, default=random.randrange(1 << 32))
-    ap.add_argument("--longest", action="store_true",
-                    help="also the longest output, counted as it streams")
     ap.add_argument("--sweep", type=int, default=40, help="random inputs in the sweep")
     ap.add_argument("--one-row", action="store_true",
-                    help="only the program's first row: that a packaged copy runs at all")
+                    help="only the program's first row, no sweep, longest output or failed"
+                         " writes: that a packaged copy runs at all")
     args = ap.parse_args()
 
     command = shlex.split(args.launcher) + [args.executable]
@@ -95,10 +94,12 @@ def main():
             for program, stdin, out, err, status in CASES if program == args.program]
     rows += [(f"edge {stdin!r}", stdin, out, b"", 0)
              for stdin, out in BOUNDARIES.get(args.program, list)()]
-    sweep = None if args.one_row else SWEEPS.get(args.program)
-    if args.one_row:
+    sweep = SWEEPS.get(args.program)
+    # The longest output and the failed writes, beside the rows.
+    whole = not args.one_row
+    if not whole:
         rows = rows[:1]
-    if sweep:
+    elif sweep:
         rng = random.Random(args.seed)
         for _ in range(args.sweep):
             stdin, out = sweep(rng)
@@ -125,7 +126,7 @@ def main():
                     if w != h:
                         print(f"  {label}: {difference(w, h)}")
     total = len(rows)
-    if args.longest and args.program in LONGEST:
+    if whole and args.program in LONGEST:
         total += 1
         stdin, size, crc, tail, _ = LONGEST[args.program]
         want = (len(P1) + size, crc, tail, 0)
@@ -146,7 +147,7 @@ def main():
             return 1
         return 0
 
-    if os.path.exists("/dev/full") and not args.one_row:
+    if whole and os.path.exists("/dev/full"):
         total += 1
         stdin = (LONGEST[args.program][0] if args.program in LONGEST
                  else next(row[1] for row in rows if row[4] == 0))
@@ -154,7 +155,7 @@ def main():
             failed += check_failure("into a full disk", stdin, full)
     # The same, where the output fails after 1 MB has gone out: what went out
     # must be exactly the start of the answer.
-    if args.program in LONGEST and os.name == "posix" and not args.one_row:
+    if whole and args.program in LONGEST and os.name == "posix":
         total += 1
         stdin, *_, head = LONGEST[args.program]
         with tempfile.TemporaryFile() as out:
