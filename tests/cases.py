@@ -117,6 +117,7 @@ CASES = [
 
     ("Obrtanje", b"123\n", OB + b"321", b"", 0),
     ("Obrtanje", b"7\n", OB + b"7", b"", 0),
+    ("Obrtanje", b"9\n", OB + b"9", b"", 0),
     ("Obrtanje", b"0\n", OB + b"0", b"", 0),
     ("Obrtanje", b"120\n", OB + b"21", b"", 0),
     ("Obrtanje", b"100\n", OB + b"1", b"", 0),
@@ -124,6 +125,7 @@ CASES = [
     ("Obrtanje", b"1000000009\n", OB + b"9000000001", b"", 0),
     ("Obrtanje", b"1000000000\n", OB + b"1", b"", 0),
     ("Obrtanje", b"-7\n", OB + b"-7", b"", 0),
+    ("Obrtanje", b"-9\n", OB + b"-9", b"", 0),
     ("Obrtanje", b"-123\n", OB + b"-321", b"", 0),
     ("Obrtanje", b"-120\n", OB + b"-21", b"", 0),
     ("Obrtanje", b"-2147483648\n", OB + b"-8463847412", b"", 0),
@@ -150,6 +152,7 @@ CASES = [
     ("SumaDoN", b"10\n", SD + b"10 je: 55", b"", 0),
     ("SumaDoN", b"1\n", SD + b"1 je: 1", b"", 0),
     ("SumaDoN", b"3\n", SD + b"3 je: 6", b"", 0),
+    ("SumaDoN", b"7\n", SD + b"7 je: 28", b"", 0),
     ("SumaDoN", b"0\n", SD + b"0 je: 0", b"", 0),
     ("SumaDoN", b"-3\n", SD + b"-3 je: 0", b"", 0),
     ("SumaDoN", b"-2147483648\n", SD + b"-2147483648 je: 0", b"", 0),

@@ -12,13 +12,15 @@ import shutil
 import subprocess
 import sys
 
-# Shared libraries as ELF names them (NEEDED) and Windows DLLs (DLL Name).
-RUNTIMES = re.compile(r"(?:NEEDED|DLL Name:)\s+((?:lib)?(?:stdc\+\+|gcc_s|gcc|winpthread)\S*)")
+# Shared libraries as ELF names them (NEEDED) and Windows DLLs (DLL Name):
+# GCC's runtimes, and LLVM's libc++ where Clang builds with it.
+RUNTIMES = re.compile(r"(?:NEEDED|DLL Name:)\s+(lib(?:stdc\+\+|c\+\+|gcc|winpthread)\S*)")
 
 
 def main():
     ap = argparse.ArgumentParser()
-    ap.add_argument("--objdump", help="objdump for the programs' target, to read what they need")
+    ap.add_argument("--objdump", help="objdump for the programs' target, to read what they"
+                    " need; none or empty: not checked")
     ap.add_argument("archive")
     ap.add_argument("dest")
     ap.add_argument("top")
@@ -41,7 +43,8 @@ def main():
     if problems:
         print("\n".join(problems))
         sys.exit(f"{args.archive} is not as it should be")
-    print(f"{args.archive}: {len(found)} files, as expected, none needing a C++ runtime library")
+    checked = ", none needing a C++ runtime library" if args.objdump else ""
+    print(f"{args.archive}: {len(found)} files, as expected{checked}")
 
 
 if __name__ == "__main__":
