@@ -9,13 +9,16 @@ find_program(git git)
 if(NOT git)
     return()
 endif()
-# Untracked folders come as one entry each ("build/"), so the list stays short.
-execute_process(COMMAND ${git} -c core.quotePath=false ls-files --others --directory
-    WORKING_DIRECTORY ${source_dir}
-    OUTPUT_VARIABLE untracked RESULT_VARIABLE status ERROR_QUIET)
+# Only a checkout of this project: sources unpacked into some other Git
+# repository are not tracked there.
+execute_process(COMMAND ${git} ls-files --error-unmatch CMakeLists.txt
+    WORKING_DIRECTORY ${source_dir} RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
 if(NOT status EQUAL 0)
     return()
 endif()
+# Untracked folders come as one entry each ("build/"), so the list stays short.
+execute_process(COMMAND ${git} -c core.quotePath=false ls-files --others --directory
+    WORKING_DIRECTORY ${source_dir} OUTPUT_VARIABLE untracked)
 string(REGEX REPLACE "([][+.*()^$?|\\])" "\\\\\\1" source_dir "${source_dir}")
 set(CPACK_IGNORE_FILES "^${source_dir}/\\.git(/|$)")
 string(REGEX REPLACE "\n$" "" untracked "${untracked}")
