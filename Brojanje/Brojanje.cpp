@@ -24,7 +24,7 @@ void ispisi(int n)
     static char blok[uBloku * najduzi + preliv];
     static char repovi[uBloku][preliv];
     for (int j = 0; j < uBloku; ++j)
-        std::snprintf(repovi[j], preliv, "%04d ", j);
+        std::snprintf(repovi[j], sizeof repovi[j], "%04d ", j);
 
     // k * uBloku never passes n, so int arithmetic cannot overflow.
     for (int k = 0; k <= n / uBloku; ++k) {
