@@ -4,10 +4,10 @@ the same size, so that a drifting machine moves both alike. Half the pairs run
 B first, as whichever runs first is favoured; the ratio is the geometric mean
 of each order's median ratio. Where `taskset` exists, a pipe's writer runs on
 processor 0 and its reader on 1, as where the two land moves a pipe's time
-twofold:
+twofold. The write sizes printed are those the kernel counted:
   - into /dev/null, beside `seq -s ' ' 1 N`;
   - through `| cat`, beside `head -c BYTES /dev/zero | cat` of the same bytes,
-    the cost of the pipe alone;
+    the pipe with nothing to format;
 and SumaDoN for the largest int, beside the plain loop (one running sum) built
 with the same compiler and flags. Where the `windows` build exists, also times
 its Brojanje.exe under Wine, into /dev/null (a character device, as NUL is) and
@@ -57,8 +57,9 @@ def io_counts():
 
 
 def write_sizes(program, n):
-    """Brojanje's writes into a pipe and into /dev/null, as the kernel counted
-    them: a process's counts take in those of the children it has waited for."""
+    """Brojanje's mean write into a pipe and into /dev/null, as the kernel
+    counted them: a process's counts take in those of the children it has
+    waited for."""
     sizes = []
     with tempfile.TemporaryFile() as stdin:
         stdin.write(f"{n}\n".encode())
@@ -70,9 +71,10 @@ def write_sizes(program, n):
                     buffer = bytearray(1 << 20)
                     while p.stdout.readinto(buffer):
                         pass
-            calls, written = io_counts()[0] - calls, io_counts()[1] - written
+            after = io_counts()
             # Less the prompt, a write of its own.
-            sizes.append(f"{(written - len(PROMPT)) / max(calls - 1, 1) / 1024:.0f} KB a write")
+            mean = (after[1] - written - len(PROMPT)) / max(after[0] - calls - 1, 1)
+            sizes.append(f"{mean / 1024:.0f} KB a write")
     return sizes
 
 
@@ -127,11 +129,12 @@ def wine(n, runs):
     quiet = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     subprocess.run(["wineserver", "-p"], env=env, **quiet)
     subprocess.run(["setarch", "-R", "wineboot"], env=env, **quiet)
-    run = f"echo {n} | {pin(0)}setarch -R wine '{os.path.join(WINDOWS, 'Brojanje.exe')}'"
-    null, pipe, _ = paired(f"{run} > /dev/null", f"{run} | {pin(1)}cat > /dev/null", runs, env)
-    # Windows has no pipe to enlarge: every output takes the same writes.
+    exe = f"setarch -R wine '{os.path.join(WINDOWS, 'Brojanje.exe')}'"
+    null, pipe, _ = paired(f"echo {n} | {exe} > /dev/null",
+                           f"echo {n} | {pin(0)}{exe} | {pin(1)}cat > /dev/null", runs, env)
+    # On Windows Brojanje writes the same slices into every output.
     writes = f"{source_size('malaCijev') // 1024} KB a write"
-    print(f"Windows Brojanje.exe under Wine, N = {n}, median of {2 * runs}")
+    print(f"Windows Brojanje.exe under Wine, N = {n}, median of {runs} pairs in each order")
     print(f"  {'into /dev/null (' + writes + ')':40}{null:7.3f} s")
     print(f"  {'into a pipe (' + writes + ')':40}{pipe:7.3f} s")
     subprocess.run(["wineserver", "-k"], env=env, **quiet)
@@ -150,15 +153,16 @@ def main():
         subprocess.run(step, cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
 
     program = os.path.join(BIN, "Brojanje")
-    brojanje = f"echo {n} | {pin(0)}'{program}'"
     size = count_bytes(n)
     into_pipe, into_null = write_sizes(program, n)
     print(f"Linux, N = {n} ({size} bytes), median of {runs} pairs in each order, "
           + ("pipes pinned: writer on processor 0, reader on 1" if PINNED else "pipes not pinned"))
-    null, seq, ratio = paired(f"{brojanje} > /dev/null", f"seq -s ' ' 1 {n} > /dev/null", runs)
+    null, seq, ratio = paired(f"echo {n} | '{program}' > /dev/null",
+                              f"seq -s ' ' 1 {n} > /dev/null", runs)
     print(f"  {'Brojanje > /dev/null (' + into_null + ')':40}{null:7.3f} s")
-    print(f"  {"seq -s ' ' 1 N > /dev/null":40}{seq:7.3f} s   ratio {ratio:.3f}  (target: under 0.25)")
-    pipe, zero, ratio = paired(f"{brojanje} | {pin(1)}cat > /dev/null",
+    label = "seq -s ' ' 1 N > /dev/null"
+    print(f"  {label:40}{seq:7.3f} s   ratio {ratio:.3f}  (target: under 0.25)")
+    pipe, zero, ratio = paired(f"echo {n} | {pin(0)}'{program}' | {pin(1)}cat > /dev/null",
                                f"{pin(0)}head -c {size} /dev/zero | {pin(1)}cat > /dev/null", runs)
     print(f"  {'Brojanje | cat (' + into_pipe + ')':40}{pipe:7.3f} s")
     print(f"  {'head -c BYTES /dev/zero | cat':40}{zero:7.3f} s   ratio {ratio:.3f}")
