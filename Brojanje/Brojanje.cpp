@@ -20,7 +20,6 @@ constexpr int preliv = 8;
 // Files and devices take whole blocks: the fewer system calls, the faster.
 // Windows and macOS keep 8 KB: a Windows pipe is as large as its maker asked.
 constexpr int malaCijev = 8192;
-constexpr int velikaCijev = 1 << 20;
 
 void ispisi(int n)
 {
@@ -31,6 +30,7 @@ void ispisi(int n)
     int komad = malaCijev;
 #ifdef F_SETPIPE_SZ
     // Whole blocks but into a pipe that cannot grow (its user's quota spent).
+    constexpr int velikaCijev = 1 << 20;
     const int cijev = fcntl(1, F_GETPIPE_SZ);
     if (cijev < 0 || cijev >= velikaCijev || fcntl(1, F_SETPIPE_SZ, velikaCijev) >= 0)
         komad = uBloku * najduzi;

@@ -37,7 +37,7 @@ def once(script, env=None):
 
 def paired(a, b, runs, env=None):
     a_first = [(once(a, env), once(b, env)) for _ in range(runs)]
-    b_first = [tuple(reversed((once(b, env), once(a, env)))) for _ in range(runs)]
+    b_first = [(once(b, env), once(a, env))[::-1] for _ in range(runs)]
     times = a_first + b_first
     ratio = math.sqrt(statistics.median(t[0] / t[1] for t in a_first) *
                       statistics.median(t[0] / t[1] for t in b_first))
