@@ -1,4 +1,10 @@
 #include <iostream>
+#ifdef _WIN32
+#define NOMINMAX 1
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
 
 // One running sum is a chain of adds, each waiting for the last, even in vector
 // registers; eight independent partial sums let GCC keep several vector adds in
@@ -19,16 +25,44 @@ long long sumaDo(int n)
     return suma;
 }
 
+// A terminal gets text for a person, a pipe or a file the bytes as they are.
+// On Windows a console has a mode; _isatty is true for NUL as well.
+bool terminal(int tok)
+{
+#ifdef _WIN32
+    DWORD mod = 0;
+    return GetConsoleMode(GetStdHandle(tok == 0 ? STD_INPUT_HANDLE : STD_OUTPUT_HANDLE), &mod) != 0;
+#else
+    return isatty(tok) == 1;
+#endif
+}
+
+// Whether a terminal's cursor still stands after the prompt: the input came
+// from a pipe, never echoed, or ended there with Ctrl-D. (A Windows console's
+// Ctrl-Z needs Enter, which ends the line.)
+bool izaUpita()
+{
+#ifdef _WIN32
+    return terminal(1) && !terminal(0);
+#else
+    return terminal(1) && (!terminal(0) || std::cin.eof());
+#endif
+}
+
 int main()
 {
     int broj = 0;
     std::cout << "Unesite broj: ";
     if (!(std::cin >> broj)) {
+        if (izaUpita())
+            std::cout << '\n';
         std::cerr << "Greska: unos nije cijeli broj od -2147483648 do 2147483647\n";
         return 1;
     }
     const long long suma = sumaDo(broj);
     std::cout << "Suma brojeva do " << broj << " je: " << suma;
+    if (terminal(1))
+        std::cout << '\n';
     if (!std::cout.flush()) {
         std::cerr << "Greska: ispis nije uspio\n";
         return 1;

@@ -1,5 +1,64 @@
 #include <algorithm>
+#include <climits>
+#include <clocale>
+#include <cwchar>
 #include <iostream>
+#include <string>
+#ifdef _WIN32
+#define NOMINMAX 1
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+// A terminal gets text for a person, a pipe or a file the bytes as they are.
+// On Windows a console has a mode; _isatty is true for NUL as well.
+bool terminal(int tok)
+{
+#ifdef _WIN32
+    DWORD mod = 0;
+    return GetConsoleMode(GetStdHandle(tok == 0 ? STD_INPUT_HANDLE : STD_OUTPUT_HANDLE), &mod) != 0;
+#else
+    return isatty(tok) == 1;
+#endif
+}
+
+// Whether a terminal's cursor still stands after the prompt: the input came
+// from a pipe, never echoed, or ended there with Ctrl-D. (A Windows console's
+// Ctrl-Z needs Enter, which ends the line.)
+bool izaUpita()
+{
+#ifdef _WIN32
+    return terminal(1) && !terminal(0);
+#else
+    return terminal(1) && (!terminal(0) || std::cin.eof());
+#endif
+}
+
+// The larger one's label goes to pipes and files in Windows-1250, where its c
+// with acute is the byte 0xE6. A terminal shows the letter: a Windows console takes wide
+// text whatever its code page; elsewhere it is written in the encoding of the
+// user's locale, as a plain c where that has none (the C locale).
+void ispisiVeci()
+{
+    if (!terminal(1)) {
+        std::cout << "Ve\xE6i: ";
+        return;
+    }
+#ifdef _WIN32
+    DWORD napisano = 0;
+    if (!std::cout.flush()
+        || !WriteConsoleW(GetStdHandle(STD_OUTPUT_HANDLE), L"Ve\u0107i: ", 6, &napisano, nullptr))
+        std::cout.setstate(std::ios::badbit);
+#else
+    std::setlocale(LC_CTYPE, "");
+    char c[MB_LEN_MAX];
+    std::mbstate_t stanje {};
+    const std::size_t duzina = std::wcrtomb(c, L'\u0107', &stanje);
+    std::cout << "Ve" << (duzina == static_cast<std::size_t>(-1) ? std::string("c") : std::string(c, duzina))
+              << "i: ";
+#endif
+}
 
 void usporedi(int a, int b)
 {
@@ -7,9 +66,9 @@ void usporedi(int a, int b)
         std::cout << "Brojevi su jednaki";
         return;
     }
-    // The larger one's label is in Windows-1250: its c with acute is the byte 0xE6.
-    std::cout << "Manji: " << std::min(a, b) << std::endl
-              << "Ve\xE6i: " << std::max(a, b);
+    std::cout << "Manji: " << std::min(a, b) << std::endl;
+    ispisiVeci();
+    std::cout << std::max(a, b);
 }
 
 int main()
@@ -22,10 +81,14 @@ int main()
         std::cin >> broj2;
     }
     if (!std::cin) {
+        if (izaUpita())
+            std::cout << '\n';
         std::cerr << "Greska: unos nije cijeli broj od -2147483648 do 2147483647\n";
         return 1;
     }
     usporedi(broj, broj2);
+    if (terminal(1))
+        std::cout << '\n';
     if (!std::cout.flush()) {
         std::cerr << "Greska: ispis nije uspio\n";
         return 1;

@@ -17,7 +17,7 @@ import threading
 import zlib
 from concurrent.futures import ThreadPoolExecutor
 
-from cases import CASES, LONGEST, P1, WRITE_ERR
+from cases import CASES, CTRL_D, LONGEST, P1, TERMINAL, WRITE_ERR
 from reference import BOUNDARIES, SWEEPS
 
 # A dozen threads at once, each waiting on a pipe: small stacks keep the
@@ -120,6 +120,54 @@ def failing_write(command, stdin, stdout, limit=None):
     return got.returncode, got.stderr, seconds() - before
 
 
+def on_terminal(command, stdin, env, at_prompt):
+    """Runs a program with a pseudo-terminal, 80 by 24, as stdout and stderr.
+    Typed input (a list) goes in through the terminal, each string of keys once
+    a prompt stands at the cursor; piped input (bytes) through a pipe.
+    (all that reached the terminal, status or why the run was stopped)."""
+    import fcntl, pty, select, struct, termios, time  # POSIX only
+    master, slave = pty.openpty()
+    fcntl.ioctl(slave, termios.TIOCSWINSZ, struct.pack("4H", 24, 80, 0, 0))
+    typed = isinstance(stdin, list)
+    with subprocess.Popen(command, stdin=slave if typed else subprocess.PIPE, stdout=slave,
+                          stderr=slave, env=env, start_new_session=True) as p:
+        os.close(slave)
+        if not typed:
+            p.stdin.write(stdin)
+            p.stdin.close()
+        keys, out, seen, deadline = list(stdin) if typed else [], b"", -1, time.time() + 60
+        while time.time() < deadline:
+            if not select.select([master], [], [], 0.05)[0]:
+                # Each key string waits for output after the one before it.
+                if keys and len(out) > seen and at_prompt(out):
+                    seen = len(out)
+                    os.write(master, keys.pop(0).encode())
+                continue
+            try:
+                chunk = os.read(master, 1 << 16)
+            except OSError:  # every holder of the terminal has closed it
+                break
+            out += chunk
+        else:
+            p.kill()
+        os.close(master)
+        status = p.wait() if time.time() < deadline else "still running after 60 s"
+    return out, status
+
+
+def screen(output):
+    """What a terminal, 80 by 24, shows after output: its lines, blanks cut
+    from their ends and blank lines from the bottom, and where the cursor
+    stands (line, column)."""
+    import pyte
+    shown = pyte.Screen(80, 24)
+    pyte.ByteStream(shown).feed(output)
+    lines = [line.rstrip() for line in shown.display]
+    while lines and not lines[-1]:
+        lines.pop()
+    return lines, (shown.cursor.y, shown.cursor.x)
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("program")
@@ -158,8 +206,42 @@ def main():
         want = (out.replace(b"\n", newline), err.replace(b"\n", newline), status)
         return name, want, capture(command, stdin, (len(want[0]), len(want[1])))
 
+    # On a terminal, where Linux's and macOS's terminals receive exactly the
+    # bytes expected; a Windows console draws with escape sequences of its own,
+    # so there what the screen shows is compared. Ctrl-D ends typed input only
+    # on POSIX terminals.
+    windows = args.executable.endswith(".exe")
+    terminal_rows = []
+    if whole and os.name == "posix":
+        terminal_rows = [row for row in TERMINAL if row[0] == args.program
+                         and not (windows and isinstance(row[2], list) and CTRL_D in row[2])]
+
+    def on_screen(row):
+        _, locale, stdin, shown, status = row
+        name = (f"on a terminal, {locale}, {'typed' if isinstance(stdin, list) else 'piped'}"
+                f" {stdin!r}")
+        env = dict(os.environ, LC_ALL=locale)
+        want = shown.replace("\n", "\r\n").encode()
+        if not windows:
+            return name, (want, status), on_terminal(command, stdin, env,
+                                                     lambda out: out.endswith(b": "))
+        try:
+            screen(b"")
+        except ImportError:
+            return name, "pyte", f"no pyte for {sys.executable}: apt-get install python3-pyte"
+
+        def at_prompt(out):
+            lines, (y, x) = screen(out)
+            return y < len(lines) and lines[y].endswith(":") and x == len(lines[y]) + 1
+        out, have_status = on_terminal(command, stdin, env, at_prompt)
+        return name, (screen(want), status), (screen(out), have_status)
+
     failed = 0
     with ThreadPoolExecutor(max_workers=4) as pool:
+        for name, want, have in pool.map(on_screen, terminal_rows):
+            if want != have:
+                failed += 1
+                print(f"FAIL {args.program} {name}\n  expected {want}\n  got      {have}")
         for name, want, have in pool.map(run, rows):
             if want != have:
                 failed += 1
@@ -167,7 +249,7 @@ def main():
                 for label, w, h in zip(("stdout", "stderr", "status"), want, have):
                     if w != h:
                         print(f"  {label}: {difference(w, h)}")
-    total = len(rows)
+    total = len(rows) + len(terminal_rows)
     if whole and args.program in LONGEST:
         total += 1
         stdin, size, crc, tail, _ = LONGEST[args.program]
