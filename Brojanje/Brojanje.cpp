@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -19,10 +20,10 @@ constexpr int najduzi = 11; // ten digits and a space
 // A part is copied as 8 bytes whatever its length: the next copy overwrites the
 // spill, and the block's last copy needs that room past its end.
 constexpr int preliv = 8;
-// A 64 KB pipe's reader keeps pace with 8 KB writes (32 KB took 1.7 times as
-// long); a 1 MB pipe takes a whole block, and the next is made as it drains.
-// Files and devices take whole blocks: the fewer system calls, the faster.
-// Windows and macOS keep 8 KB: a Windows pipe is as large as its maker asked.
+// A pipe that stays small (64 KB, or 8 KB once its user's pipe quota is spent)
+// or whose size is unknown gets 8 KB writes, which its reader keeps pace with;
+// whole blocks into a small pipe were the slowest writes measured. Windows and
+// macOS keep 8 KB too: a Windows pipe is as large as its maker asked.
 constexpr int malaCijev = 8192;
 
 void ispisi(int n)
@@ -33,10 +34,16 @@ void ispisi(int n)
         std::snprintf(repovi[j], sizeof repovi[j], "%04d ", j);
     int komad = malaCijev;
 #ifdef F_SETPIPE_SZ
-    // Whole blocks but into a pipe that cannot grow (its user's quota spent).
+    // Whole blocks go where there is no pipe (EBADF: a file, a device, a
+    // terminal), with the fewest system calls, and into a pipe of 1 MB, which
+    // takes a block whole and drains it while the next is made. A pipe is
+    // enlarged only for more than one block (N from 10000 on): it stays 1 MB
+    // for the rest of the pipeline, charged to its user's pipe quota, and an
+    // answer of under 49 KB gains nothing from that.
     constexpr int velikaCijev = 1 << 20;
     const int cijev = fcntl(1, F_GETPIPE_SZ);
-    if (cijev < 0 || cijev >= velikaCijev || fcntl(1, F_SETPIPE_SZ, velikaCijev) >= 0)
+    if ((cijev < 0 && errno == EBADF) || cijev >= velikaCijev
+        || (cijev > 0 && n >= uBloku && fcntl(1, F_SETPIPE_SZ, velikaCijev) >= 0))
         komad = uBloku * najduzi;
 #endif
 
