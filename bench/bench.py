@@ -2,12 +2,15 @@
 """Times Brojanje in a Release build, each run paired with a reference run of
 the same size, so that a drifting machine moves both alike. Half the pairs run
 B first, as whichever runs first is favoured; the ratio is the geometric mean
-of each order's median ratio. Where `taskset` exists, a pipe's writer runs on
-processor 0 and its reader on 1, as where the two land moves a pipe's time
-twofold. The write sizes printed are those the kernel counted:
+of each order's median ratio. Where `taskset` exists and this process may use
+two processors, a pipe's writer runs on the first and its reader on the
+second, as where the two land moves a pipe's time twofold. The write sizes
+printed are those the kernel counted:
   - into /dev/null, beside `seq -s ' ' 1 N`;
-  - through `| cat`, beside `head -c BYTES /dev/zero | cat` of the same bytes,
-    the pipe with nothing to format;
+  - through `| cat`, beside the same pipe with nothing to format: zeros in
+    Brojanje's writes, into a pipe enlarged to 1 MB as Brojanje enlarges it
+    for N from 10000 on (a helper built alike); and beside `head -c BYTES
+    /dev/zero | cat`, which writes 4 KB pieces into a pipe left at its size;
 and SumaDoN for the largest int, beside the plain loop (one running sum) built
 with the same compiler and flags. Where the `windows` build exists, also times
 its Brojanje.exe under Wine, into /dev/null (a character device, as NUL is) and
@@ -20,6 +23,7 @@ import re
 import shutil
 import statistics
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -31,7 +35,9 @@ PROMPT = b"Unesite broj: "
 
 def once(script, env=None):
     start = time.perf_counter()
-    subprocess.run(["sh", "-c", script], check=True, env=env)
+    # pipefail: a failing writer (taskset refused, say) must not pass unseen.
+    if subprocess.run(["bash", "-o", "pipefail", "-c", script], env=env).returncode:
+        sys.exit(f"bench.py: failed: {script}")
     return time.perf_counter() - start
 
 
@@ -44,11 +50,13 @@ def paired(a, b, runs, env=None):
     return statistics.median(t[0] for t in times), statistics.median(t[1] for t in times), ratio
 
 
-PINNED = os.cpu_count() >= 2 and shutil.which("taskset") is not None
+CPUS = sorted(os.sched_getaffinity(0))
+PINNED = len(CPUS) >= 2 and shutil.which("taskset") is not None
 
 
-def pin(cpu):
-    return f"taskset -c {cpu} " if PINNED else ""
+def pin(end):
+    """The pipe's writer (0) or reader (1) on a processor of its own."""
+    return f"taskset -c {CPUS[end]} " if PINNED else ""
 
 
 def io_counts():
@@ -106,14 +114,37 @@ int main()
 }
 """
 
+ZEROS = """#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+static char zeros[110000];
+static bool put(long long size) { return write(1, zeros, size) == size; }
+int main(int, char** argv)
+{
+    const long long n = std::stoll(argv[1]);
+    if (n >= 10000)
+        fcntl(1, F_SETPIPE_SZ, 1 << 20);
+    long long first = 0;
+    for (long long i = 1; i <= n && i < 10000; ++i)
+        first += std::to_string(i).size() + 1;
+    if (!put(14) || !put(first))
+        return 1;
+    for (long long k = 1; k <= n / 10000; ++k) {
+        const long long last = n < k * 10000 + 9999 ? n : k * 10000 + 9999;
+        if (!put((last - k * 10000 + 1) * (std::to_string(k).size() + 5)))
+            return 1;
+    }
+}
+"""
 
-def plain_loop():
-    """The one-running-sum loop, built as the release tree builds SumaDoN."""
+
+def built_alike(name, source_text):
+    """A helper built as the release tree builds the programs."""
     cache = dict(line.split("=", 1) for line in open(os.path.join(BIN, "CMakeCache.txt"))
                  if "=" in line and not line.startswith(("#", "//")))
-    source, program = os.path.join(BIN, "plain_loop.cpp"), os.path.join(BIN, "plain_loop")
+    source, program = os.path.join(BIN, name + ".cpp"), os.path.join(BIN, name)
     with open(source, "w") as f:
-        f.write(PLAIN_LOOP)
+        f.write(source_text)
     subprocess.run([cache["CMAKE_CXX_COMPILER:FILEPATH"].strip(),
                     *cache["CMAKE_CXX_FLAGS:STRING"].split(),
                     *cache["CMAKE_CXX_FLAGS_RELEASE:STRING"].split(), "-o", program, source],
@@ -156,18 +187,27 @@ def main():
     size = count_bytes(n)
     into_pipe, into_null = write_sizes(program, n)
     print(f"Linux, N = {n} ({size} bytes), median of {runs} pairs in each order, "
-          + ("pipes pinned: writer on processor 0, reader on 1" if PINNED else "pipes not pinned"))
+          + (f"pipes pinned: writer on processor {CPUS[0]}, reader on {CPUS[1]}" if PINNED
+             else "pipes not pinned"))
     null, seq, ratio = paired(f"echo {n} | '{program}' > /dev/null",
                               f"seq -s ' ' 1 {n} > /dev/null", runs)
     print(f"  {'Brojanje > /dev/null (' + into_null + ')':40}{null:7.3f} s")
     label = "seq -s ' ' 1 N > /dev/null"
     print(f"  {label:40}{seq:7.3f} s   ratio {ratio:.3f}  (target: under 0.25)")
-    pipe, zero, ratio = paired(f"echo {n} | {pin(0)}'{program}' | {pin(1)}cat > /dev/null",
-                               f"{pin(0)}head -c {size} /dev/zero | {pin(1)}cat > /dev/null", runs)
+    brojanje = f"echo {n} | {pin(0)}'{program}' | {pin(1)}cat > /dev/null"
+    zeros = built_alike("zeros", ZEROS)
+    pipe, zero, ratio = paired(brojanje, f"{pin(0)}'{zeros}' {n} | {pin(1)}cat > /dev/null", runs)
     print(f"  {'Brojanje | cat (' + into_pipe + ')':40}{pipe:7.3f} s")
-    print(f"  {'head -c BYTES /dev/zero | cat':40}{zero:7.3f} s   ratio {ratio:.3f}")
+    print(f"  {'zeros, the same pipe and writes | cat':40}{zero:7.3f} s   ratio {ratio:.3f}"
+          "  (target: at most 1.2)")
+    pipe, zero, ratio = paired(brojanje, f"{pin(0)}head -c {size} /dev/zero | {pin(1)}cat > /dev/null",
+                               runs)
+    print(f"  {'Brojanje | cat':40}{pipe:7.3f} s")
+    print(f"  {'head -c BYTES /dev/zero | cat':40}{zero:7.3f} s   ratio {ratio:.3f}"
+          "  (4 KB writes, a pipe left at its size)")
+    plain_loop = built_alike("plain_loop", PLAIN_LOOP)
     suma, plain, ratio = paired(f"echo 2147483647 | '{os.path.join(BIN, 'SumaDoN')}' > /dev/null",
-                                f"echo 2147483647 | '{plain_loop()}' > /dev/null", runs)
+                                f"echo 2147483647 | '{plain_loop}' > /dev/null", runs)
     print("N = 2147483647")
     print(f"  {'SumaDoN':40}{suma:7.3f} s")
     print(f"  {'the plain loop, built alike':40}{plain:7.3f} s   ratio {ratio:.3f}  (target: at most 0.4)")
