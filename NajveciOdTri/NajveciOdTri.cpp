@@ -25,14 +25,15 @@ bool terminal(int tok)
 }
 
 // Whether a terminal's cursor still stands after the prompt: the input came
-// from a pipe, never echoed, or ended there with Ctrl-D. (A Windows console's
-// Ctrl-Z needs Enter, which ends the line.)
-bool izaUpita()
+// from a pipe, never echoed, or ended there with Ctrl-D, or the number was
+// typed ahead, on the line of the one before, and echoed before its prompt.
+// (A Windows console's Ctrl-Z needs Enter, which ends the line.)
+bool izaUpita(bool unaprijed)
 {
 #ifdef _WIN32
-    return terminal(1) && !terminal(0);
+    return terminal(1) && (!terminal(0) || unaprijed);
 #else
-    return terminal(1) && (!terminal(0) || std::cin.eof());
+    return terminal(1) && (!terminal(0) || std::cin.eof() || unaprijed);
 #endif
 }
 
@@ -41,16 +42,21 @@ int main()
     int broj = 0;
     int broj2 = 0;
     int broj3 = 0;
+    // Whether the line of the number just read goes on past it. The stream
+    // has already seen the character after the number: looking does not wait.
+    bool unaprijed = false;
     std::cout << "Unesite broj: ";
     if (std::cin >> broj) {
+        unaprijed = std::cin.peek() != '\n';
         std::cout << "Unesite broj 2: ";
         if (std::cin >> broj2) {
+            unaprijed = std::cin.peek() != '\n';
             std::cout << "Unesite broj 3: ";
             std::cin >> broj3;
         }
     }
     if (!std::cin) {
-        if (izaUpita())
+        if (izaUpita(unaprijed))
             std::cout << '\n';
         std::cerr << "Greska: unos nije cijeli broj od -2147483648 do 2147483647\n";
         return 1;

@@ -137,8 +137,9 @@ def on_terminal(command, stdin, env, at_prompt):
             p.stdin.close()
         keys, out, seen, deadline = list(stdin) if typed else [], b"", -1, time.time() + 60
         while time.time() < deadline:
-            if not select.select([master], [], [], 0.05)[0]:
-                # Each key string waits for output after the one before it.
+            if not select.select([master], [], [], 0.2)[0]:
+                # Keys wait for a prompt, output after the keys before, and
+                # a fifth of a second with nothing more: the program waits.
                 if keys and len(out) > seen and at_prompt(out):
                     seen = len(out)
                     os.write(master, keys.pop(0).encode())
