@@ -37,9 +37,9 @@ bool izaUpita(bool unaprijed)
 }
 
 // The larger one's label goes to pipes and files in Windows-1250, where its c
-// with acute is the byte 0xE6. A terminal shows the letter: a Windows console takes wide
-// text whatever its code page; elsewhere it is written in the encoding of the
-// user's locale, as a plain c where that has none (the C locale).
+// with acute is the byte 0xE6. A terminal shows the letter: a Windows console
+// takes wide text whatever its code page; elsewhere it is written in the
+// encoding of the user's locale, as a plain c where that has none (C locale).
 void ispisiVeci()
 {
     if (!terminal(1)) {

@@ -217,6 +217,13 @@ def main():
         terminal_rows = [row for row in TERMINAL if row[0] == args.program
                          and not (windows and isinstance(row[2], list) and CTRL_D in row[2])]
 
+    pyte_missing = None
+    if windows and terminal_rows:
+        try:
+            screen(b"")
+        except ImportError:
+            pyte_missing = f"no pyte for {sys.executable}: apt-get install python3-pyte"
+
     def on_screen(row):
         _, locale, stdin, shown, status = row
         name = (f"on a terminal, {locale}, {'typed' if isinstance(stdin, list) else 'piped'}"
@@ -226,12 +233,11 @@ def main():
         if not windows:
             return name, (want, status), on_terminal(command, stdin, env,
                                                      lambda out: out.endswith(b": "))
-        try:
-            screen(b"")
-        except ImportError:
-            return name, "pyte", f"no pyte for {sys.executable}: apt-get install python3-pyte"
+        if pyte_missing:
+            return name, "pyte", pyte_missing
 
         def at_prompt(out):
+            # The cursor's line, its blanks cut, ends in ":" one place before it.
             lines, (y, x) = screen(out)
             return y < len(lines) and lines[y].endswith(":") and x == len(lines[y]) + 1
         out, have_status = on_terminal(command, stdin, env, at_prompt)
