@@ -1,3 +1,4 @@
+// NajveciOdTri: asks for three numbers and prints the largest.
 #include <algorithm>
 #include <iostream>
 #ifdef _WIN32
@@ -24,17 +25,37 @@ bool terminal(int tok)
 #endif
 }
 
-// Whether a terminal's cursor still stands after the prompt: the input came
-// from a pipe, never echoed, or ended there with Ctrl-D, or the number was
-// typed ahead, on the line of the one before, and echoed before its prompt.
-// (A Windows console's Ctrl-Z needs Enter, which ends the line.)
-bool izaUpita(bool unaprijed)
+// Whether typed input ended with Ctrl-D instead of Enter: the cursor then
+// stands after what was typed. (A Windows console's Ctrl-Z needs Enter, which
+// ends the line.)
+bool bezEntera()
 {
 #ifdef _WIN32
-    return terminal(1) && (!terminal(0) || unaprijed);
+    return false;
 #else
-    return terminal(1) && (!terminal(0) || std::cin.eof() || unaprijed);
+    return terminal(0) && std::cin.eof();
 #endif
+}
+
+// Whether the line of the number just read goes on: what follows was typed
+// ahead and echoed before the next prompt. A terminal hands over whole lines,
+// so looking past blanks does not wait; a pipe is never echoed and is not
+// looked into, lest a slow one hold back the next prompt.
+bool josNaRedu()
+{
+    if (!terminal(0))
+        return false;
+    while (std::cin.peek() == ' ' || std::cin.peek() == '\t')
+        std::cin.ignore();
+    return std::cin.peek() != '\n';
+}
+
+// Whether a terminal's cursor still stands after the prompt: the input came
+// from a pipe, never echoed, or ended there without Enter, or the number was
+// typed ahead, on the line of the one before.
+bool izaUpita(bool unaprijed)
+{
+    return terminal(1) && (!terminal(0) || bezEntera() || unaprijed);
 }
 
 int main()
@@ -42,15 +63,13 @@ int main()
     int broj = 0;
     int broj2 = 0;
     int broj3 = 0;
-    // Whether the line of the number just read goes on past it. The stream
-    // has already seen the character after the number: looking does not wait.
     bool unaprijed = false;
     std::cout << "Unesite broj: ";
     if (std::cin >> broj) {
-        unaprijed = std::cin.peek() != '\n';
+        unaprijed = josNaRedu();
         std::cout << "Unesite broj 2: ";
         if (std::cin >> broj2) {
-            unaprijed = std::cin.peek() != '\n';
+            unaprijed = josNaRedu();
             std::cout << "Unesite broj 3: ";
             std::cin >> broj3;
         }
@@ -61,6 +80,8 @@ int main()
         std::cerr << "Greska: unos nije cijeli broj od -2147483648 do 2147483647\n";
         return 1;
     }
+    if (terminal(1) && bezEntera())
+        std::cout << '\n';
     std::cout << "Najveci od tri broja je: " << najveci(broj, broj2, broj3);
     if (terminal(1))
         std::cout << '\n';

@@ -1,3 +1,4 @@
+// Obrtanje: asks for a number and prints it with its digits reversed.
 #include <iostream>
 #ifdef _WIN32
 #define NOMINMAX 1
@@ -31,16 +32,23 @@ bool terminal(int tok)
 #endif
 }
 
-// Whether a terminal's cursor still stands after the prompt: the input came
-// from a pipe, never echoed, or ended there with Ctrl-D. (A Windows console's
-// Ctrl-Z needs Enter, which ends the line.)
-bool izaUpita()
+// Whether typed input ended with Ctrl-D instead of Enter: the cursor then
+// stands after what was typed. (A Windows console's Ctrl-Z needs Enter, which
+// ends the line.)
+bool bezEntera()
 {
 #ifdef _WIN32
-    return terminal(1) && !terminal(0);
+    return false;
 #else
-    return terminal(1) && (!terminal(0) || std::cin.eof());
+    return terminal(0) && std::cin.eof();
 #endif
+}
+
+// Whether a terminal's cursor still stands after the prompt: the input came
+// from a pipe, never echoed, or ended there without Enter.
+bool izaUpita()
+{
+    return terminal(1) && (!terminal(0) || bezEntera());
 }
 
 int main()
@@ -53,6 +61,8 @@ int main()
         std::cerr << "Greska: unos nije cijeli broj od -2147483648 do 2147483647\n";
         return 1;
     }
+    if (terminal(1) && bezEntera())
+        std::cout << '\n';
     std::cout << "Obrnuti broj je: " << obrni(broj);
     if (terminal(1))
         std::cout << '\n';

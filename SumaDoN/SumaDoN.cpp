@@ -1,3 +1,4 @@
+// SumaDoN: asks for a number N and prints the sum 1 + 2 + ... + N.
 #include <iostream>
 #ifdef _WIN32
 #define NOMINMAX 1
@@ -8,8 +9,10 @@
 
 // One running sum is a chain of adds, each waiting for the last, even in vector
 // registers; eight independent partial sums let GCC keep several vector adds in
-// flight, in 0.3 to 0.4 of the time (paired runs). All are 64-bit: the sum for
-// the largest int is 2305843008139952128.
+// flight. The chain is bound by how long one add takes, the partial sums by how
+// many adds the processor starts at once, so the ratio of the two times varies
+// with the processor (0.31 to 0.46 measured on one kind of machine). All are
+// 64-bit: the sum for the largest int is 2305843008139952128.
 long long sumaDo(int n)
 {
     long long dijelovi[8] = {};
@@ -37,16 +40,23 @@ bool terminal(int tok)
 #endif
 }
 
-// Whether a terminal's cursor still stands after the prompt: the input came
-// from a pipe, never echoed, or ended there with Ctrl-D. (A Windows console's
-// Ctrl-Z needs Enter, which ends the line.)
-bool izaUpita()
+// Whether typed input ended with Ctrl-D instead of Enter: the cursor then
+// stands after what was typed. (A Windows console's Ctrl-Z needs Enter, which
+// ends the line.)
+bool bezEntera()
 {
 #ifdef _WIN32
-    return terminal(1) && !terminal(0);
+    return false;
 #else
-    return terminal(1) && (!terminal(0) || std::cin.eof());
+    return terminal(0) && std::cin.eof();
 #endif
+}
+
+// Whether a terminal's cursor still stands after the prompt: the input came
+// from a pipe, never echoed, or ended there without Enter.
+bool izaUpita()
+{
+    return terminal(1) && (!terminal(0) || bezEntera());
 }
 
 int main()
@@ -59,6 +69,8 @@ int main()
         std::cerr << "Greska: unos nije cijeli broj od -2147483648 do 2147483647\n";
         return 1;
     }
+    if (terminal(1) && bezEntera())
+        std::cout << '\n';
     const long long suma = sumaDo(broj);
     std::cout << "Suma brojeva do " << broj << " je: " << suma;
     if (terminal(1))

@@ -176,37 +176,83 @@ LONGEST = {"Brojanje": (b"2147483647\n", 22511209016, 0x7bcdc571, b"2147483646 2
                         (P1 + b"".join(b"%d " % i for i in range(1, 200000)))[:1 << 20])}
 
 # The same programs on a terminal, as a person sees them there: (program,
-# locale, input, all the terminal shows, exit status). Typed input is a list,
-# one string of keys a prompt, typed once that prompt stands at the cursor
-# ("\r" is Enter); piped input is bytes. On the screen "\n" ends a line: every
-# answer and error ends its line, and an error starts one of its own.
+# locale, input, all the terminal shows, exit status). The locale is LC_ALL's
+# value, or a dict of variables. Typed input is a list, one string of keys a
+# prompt, typed once that prompt stands at the cursor ("\r" is Enter); Ctrl-D
+# rows run only on POSIX terminals, Ctrl-Z rows only on Windows. Piped input
+# is bytes. On the screen "\n" ends a line: every answer and error ends its
+# line, and an error starts one of its own.
 UTF8, C = "C.UTF-8", "C"
-CTRL_D = "\x04"
+CTRL_D, CTRL_Z = "\x04", "\x1a"
 SHOWN_ERR = ERR.decode()
+ERR_AT_PROMPT = "Unesite broj: \n" + SHOWN_ERR
 TERMINAL = [
     ("Kvadriranje", UTF8, ["7\r"], "Unesite broj: 7\nKvadrat unesenog broja je: 49\n", 0),
-    ("Kvadriranje", UTF8, [CTRL_D], "Unesite broj: \n" + SHOWN_ERR, 1),
+    ("Kvadriranje", UTF8, ["7" + CTRL_D * 2], "Unesite broj: 7\nKvadrat unesenog broja je: 49\n", 0),
+    ("Kvadriranje", UTF8, [CTRL_D], ERR_AT_PROMPT, 1),
+    ("Kvadriranje", C, [CTRL_Z + "\r"], "Unesite broj: ^Z\n" + SHOWN_ERR, 1),
     ("Kvadriranje", UTF8, ["x\r"], "Unesite broj: x\n" + SHOWN_ERR, 1),
+    ("Kvadriranje", UTF8, b"x\n", ERR_AT_PROMPT, 1),
     ("Brojanje", UTF8, ["3\r"], "Unesite broj: 3\n1 2 3 \n", 0),
     ("Brojanje", UTF8, ["0\r"], "Unesite broj: 0\n\n", 0),
-    ("Brojanje", UTF8, b"x", "Unesite broj: \n" + SHOWN_ERR, 1),
+    ("Brojanje", UTF8, ["3" + CTRL_D * 2], "Unesite broj: 3\n1 2 3 \n", 0),
+    ("Brojanje", UTF8, [CTRL_D], ERR_AT_PROMPT, 1),
+    ("Brojanje", C, [CTRL_Z + "\r"], "Unesite broj: ^Z\n" + SHOWN_ERR, 1),
+    ("Brojanje", UTF8, b"x", ERR_AT_PROMPT, 1),
     ("Usporedba", UTF8, ["3 8\r"], "Unesite broj: 3 8\nUnesite broj 2: Manji: 3\nVe\u0107i: 8\n", 0),
     ("Usporedba", C, ["3\r", "8\r"], "Unesite broj: 3\nUnesite broj 2: 8\nManji: 3\nVeci: 8\n", 0),
+    # A locale of several variables, one of them not installed: only LC_CTYPE counts.
+    ("Usporedba", {"LANG": UTF8, "LC_TIME": "xx_XX.UTF-8"}, ["3\r", "8\r"],
+     "Unesite broj: 3\nUnesite broj 2: 8\nManji: 3\nVe\u0107i: 8\n", 0),
     ("Usporedba", UTF8, b"8 3\n", "Unesite broj: Unesite broj 2: Manji: 3\nVe\u0107i: 8\n", 0),
     ("Usporedba", UTF8, ["5\r", "5\r"], "Unesite broj: 5\nUnesite broj 2: 5\nBrojevi su jednaki\n", 0),
+    ("Usporedba", UTF8, ["3\r", "8" + CTRL_D * 2],
+     "Unesite broj: 3\nUnesite broj 2: 8\nManji: 3\nVe\u0107i: 8\n", 0),
     ("Usporedba", UTF8, ["3\r", CTRL_D], "Unesite broj: 3\nUnesite broj 2: \n" + SHOWN_ERR, 1),
+    ("Usporedba", C, [CTRL_Z + "\r"], "Unesite broj: ^Z\n" + SHOWN_ERR, 1),
     ("Usporedba", UTF8, ["3 x\r"], "Unesite broj: 3 x\nUnesite broj 2: \n" + SHOWN_ERR, 1),
     ("Usporedba", UTF8, ["3\r", "x\r"], "Unesite broj: 3\nUnesite broj 2: x\n" + SHOWN_ERR, 1),
+    ("Usporedba", UTF8, ["3 \r", "x\r"], "Unesite broj: 3 \nUnesite broj 2: x\n" + SHOWN_ERR, 1),
+    ("Usporedba", UTF8, ["3\t\r", "x\r"], "Unesite broj: 3\t\nUnesite broj 2: x\n" + SHOWN_ERR, 1),
+    ("Usporedba", UTF8, b"3\nx\n", "Unesite broj: Unesite broj 2: \n" + SHOWN_ERR, 1),
     ("DuzinaBroja", UTF8, ["123\r"], "Unesite broj: 123\nBroj znamenki u broju je: 3\n", 0),
+    ("DuzinaBroja", UTF8, ["123" + CTRL_D * 2], "Unesite broj: 123\nBroj znamenki u broju je: 3\n", 0),
+    ("DuzinaBroja", UTF8, [CTRL_D], ERR_AT_PROMPT, 1),
+    ("DuzinaBroja", C, [CTRL_Z + "\r"], "Unesite broj: ^Z\n" + SHOWN_ERR, 1),
+    ("DuzinaBroja", UTF8, b"x\n", ERR_AT_PROMPT, 1),
     ("NajveciOdTri", UTF8, ["1 3 2\r"],
      "Unesite broj: 1 3 2\nUnesite broj 2: Unesite broj 3: Najveci od tri broja je: 3\n", 0),
+    ("NajveciOdTri", UTF8, ["1\r", "3\r", "2" + CTRL_D * 2],
+     "Unesite broj: 1\nUnesite broj 2: 3\nUnesite broj 3: 2\nNajveci od tri broja je: 3\n", 0),
+    ("NajveciOdTri", UTF8, [CTRL_D], ERR_AT_PROMPT, 1),
+    ("NajveciOdTri", C, [CTRL_Z + "\r"], "Unesite broj: ^Z\n" + SHOWN_ERR, 1),
     ("NajveciOdTri", UTF8, b"1 x\n", "Unesite broj: Unesite broj 2: \n" + SHOWN_ERR, 1),
+    ("NajveciOdTri", UTF8, b"1\n2\nx\n", "Unesite broj: Unesite broj 2: Unesite broj 3: \n" + SHOWN_ERR, 1),
+    ("NajveciOdTri", UTF8, ["1 x\r"], "Unesite broj: 1 x\nUnesite broj 2: \n" + SHOWN_ERR, 1),
     ("NajveciOdTri", UTF8, ["1 2\r", "x\r"],
      "Unesite broj: 1 2\nUnesite broj 2: Unesite broj 3: x\n" + SHOWN_ERR, 1),
     ("NajveciOdTri", UTF8, ["1\r", "2 x\r"],
      "Unesite broj: 1\nUnesite broj 2: 2 x\nUnesite broj 3: \n" + SHOWN_ERR, 1),
+    ("NajveciOdTri", UTF8, ["1\r", "2 \r", "x\r"],
+     "Unesite broj: 1\nUnesite broj 2: 2 \nUnesite broj 3: x\n" + SHOWN_ERR, 1),
     ("SumaCifara", UTF8, ["909\r"], "Unesite broj: 909\nSuma znamenki u broju je: 18\n", 0),
+    ("SumaCifara", UTF8, ["909" + CTRL_D * 2], "Unesite broj: 909\nSuma znamenki u broju je: 18\n", 0),
+    ("SumaCifara", UTF8, [CTRL_D], ERR_AT_PROMPT, 1),
+    ("SumaCifara", C, [CTRL_Z + "\r"], "Unesite broj: ^Z\n" + SHOWN_ERR, 1),
+    ("SumaCifara", UTF8, b"x\n", ERR_AT_PROMPT, 1),
     ("Obrtanje", UTF8, ["120\r"], "Unesite broj: 120\nObrnuti broj je: 21\n", 0),
+    ("Obrtanje", UTF8, ["120" + CTRL_D * 2], "Unesite broj: 120\nObrnuti broj je: 21\n", 0),
+    ("Obrtanje", UTF8, [CTRL_D], ERR_AT_PROMPT, 1),
+    ("Obrtanje", C, [CTRL_Z + "\r"], "Unesite broj: ^Z\n" + SHOWN_ERR, 1),
+    ("Obrtanje", UTF8, b"x\n", ERR_AT_PROMPT, 1),
     ("Palindromi", UTF8, ["121\r"], "Unesite broj: 121\nBroje je palindroman: 1\n", 0),
+    ("Palindromi", UTF8, ["121" + CTRL_D * 2], "Unesite broj: 121\nBroje je palindroman: 1\n", 0),
+    ("Palindromi", UTF8, [CTRL_D], ERR_AT_PROMPT, 1),
+    ("Palindromi", C, [CTRL_Z + "\r"], "Unesite broj: ^Z\n" + SHOWN_ERR, 1),
+    ("Palindromi", UTF8, b"x\n", ERR_AT_PROMPT, 1),
     ("SumaDoN", UTF8, ["10\r"], "Unesite broj: 10\nSuma brojeva do 10 je: 55\n", 0),
+    ("SumaDoN", UTF8, ["10" + CTRL_D * 2], "Unesite broj: 10\nSuma brojeva do 10 je: 55\n", 0),
+    ("SumaDoN", UTF8, [CTRL_D], ERR_AT_PROMPT, 1),
+    ("SumaDoN", C, [CTRL_Z + "\r"], "Unesite broj: ^Z\n" + SHOWN_ERR, 1),
+    ("SumaDoN", UTF8, b"x\n", ERR_AT_PROMPT, 1),
 ]

@@ -17,7 +17,7 @@ import threading
 import zlib
 from concurrent.futures import ThreadPoolExecutor
 
-from cases import CASES, CTRL_D, LONGEST, P1, TERMINAL, WRITE_ERR
+from cases import C, CASES, CTRL_D, CTRL_Z, LONGEST, P1, SHOWN_ERR, TERMINAL, UTF8, WRITE_ERR
 from reference import BOUNDARIES, SWEEPS
 
 # A dozen threads at once, each waiting on a pipe: small stacks keep the
@@ -120,21 +120,34 @@ def failing_write(command, stdin, stdout, limit=None):
     return got.returncode, got.stderr, seconds() - before
 
 
-def on_terminal(command, stdin, env, at_prompt):
-    """Runs a program with a pseudo-terminal, 80 by 24, as stdout and stderr.
-    Typed input (a list) goes in through the terminal, each string of keys once
-    a prompt stands at the cursor; piped input (bytes) through a pipe.
-    (all that reached the terminal, status or why the run was stopped)."""
+def on_terminal(command, stdin, env, at_prompt, stderr_apart=False):
+    """Runs a program with a pseudo-terminal, 80 by 24, as stdout and stderr,
+    or with stderr apart, into a pipe. Typed input (a list) goes in through the
+    terminal, each string of keys once a prompt stands at the cursor; piped
+    input (bytes) through a pipe; None is /dev/null. The terminal's signal keys
+    are off, so that Ctrl-Z is a key as on Windows, and so is the echo of
+    control keys, as BSD terminals echo Ctrl-D as ^D.
+    (all that reached the terminal, what reached the stderr pipe, status or
+    why the run was stopped)."""
     import fcntl, pty, select, struct, termios, time  # POSIX only
     master, slave = pty.openpty()
     fcntl.ioctl(slave, termios.TIOCSWINSZ, struct.pack("4H", 24, 80, 0, 0))
+    mode = termios.tcgetattr(slave)
+    mode[3] &= ~(termios.ISIG | termios.ECHOCTL)
+    termios.tcsetattr(slave, termios.TCSANOW, mode)
     typed = isinstance(stdin, list)
-    with subprocess.Popen(command, stdin=slave if typed else subprocess.PIPE, stdout=slave,
-                          stderr=slave, env=env, start_new_session=True) as p:
+    source = slave if typed else subprocess.DEVNULL if stdin is None else subprocess.PIPE
+    with subprocess.Popen(command, stdin=source, stdout=slave,
+                          stderr=subprocess.PIPE if stderr_apart else slave, env=env,
+                          start_new_session=True) as p:
         os.close(slave)
-        if not typed:
+        if isinstance(stdin, bytes):
             p.stdin.write(stdin)
             p.stdin.close()
+        err = []
+        if stderr_apart:
+            reader = threading.Thread(target=lambda: err.append(p.stderr.read()))
+            reader.start()
         keys, out, seen, deadline = list(stdin) if typed else [], b"", -1, time.time() + 60
         while time.time() < deadline:
             if not select.select([master], [], [], 0.2)[0]:
@@ -146,14 +159,33 @@ def on_terminal(command, stdin, env, at_prompt):
                 continue
             try:
                 chunk = os.read(master, 1 << 16)
-            except OSError:  # every holder of the terminal has closed it
+            except OSError:  # Linux: every holder of the terminal has closed it
+                break
+            if not chunk:  # macOS and the BSDs say the same with an empty read
                 break
             out += chunk
         else:
             p.kill()
         os.close(master)
         status = p.wait() if time.time() < deadline else "still running after 60 s"
-    return out, status
+        if stderr_apart:
+            reader.join(max(0, deadline - time.time()))
+    return out, (err[0] if err else b"(still open)") if stderr_apart else None, status
+
+
+def utf8_locale():
+    """The first UTF-8 locale this system has: macOS before 15 has no C.UTF-8."""
+    import locale
+    before = locale.setlocale(locale.LC_CTYPE)
+    for name in ("C.UTF-8", "UTF-8", "en_US.UTF-8"):
+        try:
+            locale.setlocale(locale.LC_CTYPE, name)
+            return name
+        except locale.Error:
+            pass
+        finally:
+            locale.setlocale(locale.LC_CTYPE, before)
+    return None
 
 
 def screen(output):
@@ -207,15 +239,33 @@ def main():
         want = (out.replace(b"\n", newline), err.replace(b"\n", newline), status)
         return name, want, capture(command, stdin, (len(want[0]), len(want[1])))
 
-    # On a terminal, where Linux's and macOS's terminals receive exactly the
-    # bytes expected; a Windows console draws with escape sequences of its own,
-    # so there what the screen shows is compared. Ctrl-D ends typed input only
-    # on POSIX terminals.
+    # On a terminal: Linux's and macOS's terminals receive exactly the bytes
+    # expected; a Windows console draws with escape sequences of its own, so
+    # there what the screen shows is compared. Ctrl-D ends typed input only on
+    # POSIX terminals, Ctrl-Z and Enter only on Windows; Wine's console echoes a
+    # tab as ^I, where Windows' moves to the next tab stop. Every program also
+    # reads /dev/null, a character device that is no terminal, as NUL is on
+    # Windows. Each row runs twice: with stderr on the terminal, and with it
+    # apart, in a pipe, where the terminal shows the same less the error line
+    # and the pipe receives just that line.
     windows = args.executable.endswith(".exe")
     terminal_rows = []
     if whole and os.name == "posix":
-        terminal_rows = [row for row in TERMINAL if row[0] == args.program
-                         and not (windows and isinstance(row[2], list) and CTRL_D in row[2])]
+        utf8 = utf8_locale()
+        for row in TERMINAL + [(args.program, C, None, P1.decode() + "\n" + SHOWN_ERR, 1)]:
+            keys = "".join(row[2]) if isinstance(row[2], list) else ""
+            if (row[0] != args.program or CTRL_Z in keys and not windows
+                    or windows and (CTRL_D in keys or "\t" in keys)):
+                continue
+            variables = row[1] if isinstance(row[1], dict) else {"LC_ALL": row[1]}
+            if UTF8 in variables.values():
+                if not utf8:
+                    print(f"skipped {args.program} on a terminal, {variables}, {row[2]!r}:"
+                          " no UTF-8 locale here (C.UTF-8, UTF-8, en_US.UTF-8)")
+                    continue
+                variables = {name: utf8 if value == UTF8 else value
+                             for name, value in variables.items()}
+            terminal_rows += [(variables, *row[2:], apart) for apart in (False, True)]
 
     pyte_missing = None
     if windows and terminal_rows:
@@ -225,14 +275,21 @@ def main():
             pyte_missing = f"no pyte for {sys.executable}: apt-get install python3-pyte"
 
     def on_screen(row):
-        _, locale, stdin, shown, status = row
-        name = (f"on a terminal, {locale}, {'typed' if isinstance(stdin, list) else 'piped'}"
-                f" {stdin!r}")
-        env = dict(os.environ, LC_ALL=locale)
+        variables, stdin, shown, status, apart = row
+        how = "typed" if isinstance(stdin, list) else "from /dev/null" if stdin is None else "piped"
+        name = (f"on a terminal, {variables}, {how} {stdin!r}"
+                + (", stderr apart" if apart else ""))
+        env = {key: value for key, value in os.environ.items()
+               if not key.startswith(("LC_", "LANG"))}
+        env.update(variables)
+        err = b""
+        if apart and SHOWN_ERR in shown:
+            shown, err = shown.replace(SHOWN_ERR, ""), SHOWN_ERR.encode().replace(b"\n", newline)
         want = shown.replace("\n", "\r\n").encode()
         if not windows:
-            return name, (want, status), on_terminal(command, stdin, env,
-                                                     lambda out: out.endswith(b": "))
+            out, have_err, have_status = on_terminal(command, stdin, env,
+                                                     lambda out: out.endswith(b": "), apart)
+            return name, (want, err if apart else None, status), (out, have_err, have_status)
         if pyte_missing:
             return name, "pyte", pyte_missing
 
@@ -240,8 +297,9 @@ def main():
             # The cursor's line, its blanks cut, ends in ":" one place before it.
             lines, (y, x) = screen(out)
             return y < len(lines) and lines[y].endswith(":") and x == len(lines[y]) + 1
-        out, have_status = on_terminal(command, stdin, env, at_prompt)
-        return name, (screen(want), status), (screen(out), have_status)
+        out, have_err, have_status = on_terminal(command, stdin, env, at_prompt, apart)
+        return (name, (screen(want), err if apart else None, status),
+                (screen(out), have_err, have_status))
 
     failed = 0
     with ThreadPoolExecutor(max_workers=4) as pool:
@@ -277,6 +335,18 @@ def main():
                   f"stderr {err!r}, {seconds:.2f} s of processor time")
             return 1
         return 0
+
+    # /dev/null, a character device that is no terminal, as NUL is on Windows,
+    # takes the answer as a file does.
+    if whole:
+        total += 1
+        stdin = next(row[1] for row in rows if row[4] == 0)
+        got = subprocess.run(command, input=stdin, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.PIPE, timeout=60)
+        if (got.returncode, got.stderr) != (0, b""):
+            failed += 1
+            print(f"FAIL {args.program} {stdin!r} into /dev/null: status {got.returncode},"
+                  f" stderr {got.stderr!r}")
 
     if whole and os.path.exists("/dev/full"):
         total += 1
