@@ -125,10 +125,15 @@ def on_terminal(command, stdin, env, at_prompt, stderr_apart=False):
     or with stderr apart, into a pipe. Typed input (a list) goes in through the
     terminal, each string of keys once a prompt stands at the cursor; piped
     input (bytes) through a pipe; None is /dev/null. The terminal's signal keys
-    are off, so that Ctrl-Z is a key as on Windows, and so is the echo of
-    control keys, as BSD terminals echo Ctrl-D as ^D.
+    are off, so that Ctrl-Z is typed as on Windows, and so is its echo of
+    control keys, which on macOS and the BSDs shows Ctrl-D as ^D.
     (all that reached the terminal, what reached the stderr pipe, status or
-    why the run was stopped)."""
+    why the run was stopped).
+
+    Run on Linux, natively and for .exe files under Wine. macOS and the BSDs
+    were allowed for by reading only (an empty read where Linux gives EIO,
+    ECHOCTL, no C.UTF-8 before macOS 15); Windows has no pseudo-terminal for
+    Python, and its own console was not run, only Wine's."""
     import fcntl, pty, select, struct, termios, time  # POSIX only
     master, slave = pty.openpty()
     fcntl.ioctl(slave, termios.TIOCSWINSZ, struct.pack("4H", 24, 80, 0, 0))
@@ -251,7 +256,7 @@ def main():
     windows = args.executable.endswith(".exe")
     terminal_rows = []
     if whole and os.name == "posix":
-        utf8 = utf8_locale()
+        utf8, skipped = utf8_locale(), 0
         for row in TERMINAL + [(args.program, C, None, P1.decode() + "\n" + SHOWN_ERR, 1)]:
             keys = "".join(row[2]) if isinstance(row[2], list) else ""
             if (row[0] != args.program or CTRL_Z in keys and not windows
@@ -260,12 +265,14 @@ def main():
             variables = row[1] if isinstance(row[1], dict) else {"LC_ALL": row[1]}
             if UTF8 in variables.values():
                 if not utf8:
-                    print(f"skipped {args.program} on a terminal, {variables}, {row[2]!r}:"
-                          " no UTF-8 locale here (C.UTF-8, UTF-8, en_US.UTF-8)")
+                    skipped += 1
                     continue
                 variables = {name: utf8 if value == UTF8 else value
                              for name, value in variables.items()}
             terminal_rows += [(variables, *row[2:], apart) for apart in (False, True)]
+        if skipped:
+            print(f"{args.program}: skipped {skipped} terminal rows in a UTF-8 locale:"
+                  " none of C.UTF-8, UTF-8, en_US.UTF-8 is here")
 
     pyte_missing = None
     if windows and terminal_rows:
