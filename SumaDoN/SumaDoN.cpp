@@ -11,7 +11,7 @@
 // registers; eight independent partial sums let GCC keep several vector adds in
 // flight. The chain is bound by how long one add takes, the partial sums by how
 // many adds the processor starts at once, so the ratio of the two times varies
-// with the processor (0.31 to 0.46 measured on one kind of machine). All are
+// with the processor (0.31 to 0.48 on the machines measured). All are
 // 64-bit: the sum for the largest int is 2305843008139952128.
 long long sumaDo(int n)
 {

