@@ -126,7 +126,8 @@ def on_terminal(command, stdin, env, at_prompt, stderr_apart=False):
     terminal, each string of keys once a prompt stands at the cursor; piped
     input (bytes) through a pipe; None is /dev/null. The terminal's signal keys
     are off, so that Ctrl-Z is typed as on Windows, and so is its echo of
-    control keys, which on macOS and the BSDs shows Ctrl-D as ^D.
+    control keys, which on macOS and the BSDs shows Ctrl-D as ^D and two
+    backspaces.
     (all that reached the terminal, what reached the stderr pipe, status or
     why the run was stopped).
 
@@ -267,8 +268,8 @@ def main():
                 if not utf8:
                     skipped += 1
                     continue
-                variables = {name: utf8 if value == UTF8 else value
-                             for name, value in variables.items()}
+                variables = {key: utf8 if value == UTF8 else value
+                             for key, value in variables.items()}
             terminal_rows += [(variables, *row[2:], apart) for apart in (False, True)]
         if skipped:
             print(f"{args.program}: skipped {skipped} terminal rows in a UTF-8 locale:"
@@ -296,6 +297,9 @@ def main():
         if not windows:
             out, have_err, have_status = on_terminal(command, stdin, env,
                                                      lambda out: out.endswith(b": "), apart)
+            # macOS and the BSDs echo Ctrl-D, with ECHOCTL off, as the byte
+            # itself, which a terminal shows as nothing; Linux echoes nothing.
+            out = out.replace(CTRL_D.encode(), b"")
             return name, (want, err if apart else None, status), (out, have_err, have_status)
         if pyte_missing:
             return name, "pyte", pyte_missing
