@@ -124,9 +124,11 @@ static char zeros[110000];
 static long long piece;
 static bool put(long long size)
 {
-    for (long long sent = 0; sent < size; sent += piece)
-        if (write(1, zeros, std::min(size - sent, piece)) != std::min(size - sent, piece))
+    for (long long sent = 0; sent < size; sent += piece) {
+        const long long now = std::min(size - sent, piece);
+        if (write(1, zeros, now) != now)
             return false;
+    }
     return true;
 }
 int main(int, char** argv)

@@ -290,7 +290,7 @@ def main():
         env = {key: value for key, value in os.environ.items()
                if not key.startswith(("LC_", "LANG"))}
         env.update(variables)
-        err = b""
+        err = b"" if apart else None
         if apart and SHOWN_ERR in shown:
             shown, err = shown.replace(SHOWN_ERR, ""), SHOWN_ERR.encode().replace(b"\n", newline)
         want = shown.replace("\n", "\r\n").encode()
@@ -300,7 +300,7 @@ def main():
             # macOS and the BSDs echo Ctrl-D, with ECHOCTL off, as the byte
             # itself, which a terminal shows as nothing; Linux echoes nothing.
             out = out.replace(CTRL_D.encode(), b"")
-            return name, (want, err if apart else None, status), (out, have_err, have_status)
+            return name, (want, err, status), (out, have_err, have_status)
         if pyte_missing:
             return name, "pyte", pyte_missing
 
@@ -309,8 +309,7 @@ def main():
             lines, (y, x) = screen(out)
             return y < len(lines) and lines[y].endswith(":") and x == len(lines[y]) + 1
         out, have_err, have_status = on_terminal(command, stdin, env, at_prompt, apart)
-        return (name, (screen(want), err if apart else None, status),
-                (screen(out), have_err, have_status))
+        return name, (screen(want), err, status), (screen(out), have_err, have_status)
 
     failed = 0
     with ThreadPoolExecutor(max_workers=4) as pool:
@@ -349,9 +348,10 @@ def main():
 
     # /dev/null, a character device that is no terminal, as NUL is on Windows,
     # takes the answer as a file does.
+    answered = next((row[1] for row in rows if row[4] == 0), None)
     if whole:
         total += 1
-        stdin = next(row[1] for row in rows if row[4] == 0)
+        stdin = answered
         got = subprocess.run(command, input=stdin, stdout=subprocess.DEVNULL,
                              stderr=subprocess.PIPE, timeout=60)
         if (got.returncode, got.stderr) != (0, b""):
@@ -361,8 +361,7 @@ def main():
 
     if whole and os.path.exists("/dev/full"):
         total += 1
-        stdin = (LONGEST[args.program][0] if args.program in LONGEST
-                 else next(row[1] for row in rows if row[4] == 0))
+        stdin = LONGEST[args.program][0] if args.program in LONGEST else answered
         with open("/dev/full", "wb") as full:
             failed += check_failure("into a full disk", stdin, full)
     # The same, where the output fails after 1 MB has gone out: what went out
