@@ -1,12 +1,7 @@
 // Kvadriranje: asks for a number and prints its square.
+#include "../Dijalog/Dijalog.h"
 #include <cmath>
 #include <iostream>
-#ifdef _WIN32
-#define NOMINMAX 1
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
 
 // A square of an int needs up to 63 bits (2^62, for -2147483648), a double
 // holds 53, and pow may be an ulp off besides. Rounded, pow's answer is a whole
@@ -21,55 +16,9 @@ long long kvadrat(int broj)
     return std::llround(potencija) + std::llround(ostatak);
 }
 
-// A terminal gets text for a person, a pipe or a file the bytes as they are.
-// On Windows a console has a mode; _isatty is true for NUL as well.
-bool terminal(int tok)
-{
-#ifdef _WIN32
-    DWORD mod = 0;
-    return GetConsoleMode(GetStdHandle(tok == 0 ? STD_INPUT_HANDLE : STD_OUTPUT_HANDLE), &mod) != 0;
-#else
-    return isatty(tok) == 1;
-#endif
-}
-
-// Whether typed input ended with Ctrl-D instead of Enter: the cursor then
-// stands after what was typed. (A Windows console's Ctrl-Z needs Enter, which
-// ends the line.)
-bool bezEntera()
-{
-#ifdef _WIN32
-    return false;
-#else
-    return terminal(0) && std::cin.eof();
-#endif
-}
-
-// Whether a terminal's cursor still stands after the prompt: the input came
-// from a pipe, never echoed, or ended there without Enter.
-bool izaUpita()
-{
-    return terminal(1) && (!terminal(0) || bezEntera());
-}
-
 int main()
 {
-    int broj = 0;
-    std::cout << "Unesite broj: ";
-    if (!(std::cin >> broj)) {
-        if (izaUpita())
-            std::cout << '\n';
-        std::cerr << "Greska: unos nije cijeli broj od -2147483648 do 2147483647\n";
-        return 1;
-    }
-    if (terminal(1) && bezEntera())
-        std::cout << '\n';
+    const int broj = procitaj("Unesite broj: ");
     std::cout << "Kvadrat unesenog broja je: " << kvadrat(broj);
-    if (terminal(1))
-        std::cout << '\n';
-    if (!std::cout.flush()) {
-        std::cerr << "Greska: ispis nije uspio\n";
-        return 1;
-    }
-    return 0;
+    return zavrsi();
 }

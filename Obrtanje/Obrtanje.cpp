@@ -1,11 +1,6 @@
 // Obrtanje: asks for a number and prints it with its digits reversed.
+#include "../Dijalog/Dijalog.h"
 #include <iostream>
-#ifdef _WIN32
-#define NOMINMAX 1
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
 
 // A reversal can exceed the int range (2147483647 gives 7463847412), so it is
 // built in 64 bits. The remainder keeps the dividend's sign, so a negative
@@ -20,55 +15,9 @@ long long obrni(int n)
     return obrnut;
 }
 
-// A terminal gets text for a person, a pipe or a file the bytes as they are.
-// On Windows a console has a mode; _isatty is true for NUL as well.
-bool terminal(int tok)
-{
-#ifdef _WIN32
-    DWORD mod = 0;
-    return GetConsoleMode(GetStdHandle(tok == 0 ? STD_INPUT_HANDLE : STD_OUTPUT_HANDLE), &mod) != 0;
-#else
-    return isatty(tok) == 1;
-#endif
-}
-
-// Whether typed input ended with Ctrl-D instead of Enter: the cursor then
-// stands after what was typed. (A Windows console's Ctrl-Z needs Enter, which
-// ends the line.)
-bool bezEntera()
-{
-#ifdef _WIN32
-    return false;
-#else
-    return terminal(0) && std::cin.eof();
-#endif
-}
-
-// Whether a terminal's cursor still stands after the prompt: the input came
-// from a pipe, never echoed, or ended there without Enter.
-bool izaUpita()
-{
-    return terminal(1) && (!terminal(0) || bezEntera());
-}
-
 int main()
 {
-    int broj = 0;
-    std::cout << "Unesite broj: ";
-    if (!(std::cin >> broj)) {
-        if (izaUpita())
-            std::cout << '\n';
-        std::cerr << "Greska: unos nije cijeli broj od -2147483648 do 2147483647\n";
-        return 1;
-    }
-    if (terminal(1) && bezEntera())
-        std::cout << '\n';
+    const int broj = procitaj("Unesite broj: ");
     std::cout << "Obrnuti broj je: " << obrni(broj);
-    if (terminal(1))
-        std::cout << '\n';
-    if (!std::cout.flush()) {
-        std::cerr << "Greska: ispis nije uspio\n";
-        return 1;
-    }
-    return 0;
+    return zavrsi();
 }

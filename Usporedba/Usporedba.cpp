@@ -1,86 +1,7 @@
 // Usporedba: asks for two numbers and names the smaller and the larger.
+#include "../Dijalog/Dijalog.h"
 #include <algorithm>
-#include <climits>
-#include <clocale>
-#include <cwchar>
 #include <iostream>
-#include <string>
-#ifdef _WIN32
-#define NOMINMAX 1
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
-
-// A terminal gets text for a person, a pipe or a file the bytes as they are.
-// On Windows a console has a mode; _isatty is true for NUL as well.
-bool terminal(int tok)
-{
-#ifdef _WIN32
-    DWORD mod = 0;
-    return GetConsoleMode(GetStdHandle(tok == 0 ? STD_INPUT_HANDLE : STD_OUTPUT_HANDLE), &mod) != 0;
-#else
-    return isatty(tok) == 1;
-#endif
-}
-
-// Whether typed input ended with Ctrl-D instead of Enter: the cursor then
-// stands after what was typed. (A Windows console's Ctrl-Z needs Enter, which
-// ends the line.)
-bool bezEntera()
-{
-#ifdef _WIN32
-    return false;
-#else
-    return terminal(0) && std::cin.eof();
-#endif
-}
-
-// Whether the line of the number just read goes on: what follows was typed
-// ahead and echoed before the next prompt. A terminal hands over whole lines,
-// so looking past blanks does not wait; a pipe is never echoed and is not
-// looked into, lest a slow one hold back the next prompt.
-bool josNaRedu()
-{
-    if (!terminal(0))
-        return false;
-    while (std::cin.peek() == ' ' || std::cin.peek() == '\t')
-        std::cin.ignore();
-    return std::cin.peek() != '\n';
-}
-
-// Whether a terminal's cursor still stands after the prompt: the input came
-// from a pipe, never echoed, or ended there without Enter, or the number was
-// typed ahead, on the line of the one before.
-bool izaUpita(bool unaprijed)
-{
-    return terminal(1) && (!terminal(0) || bezEntera() || unaprijed);
-}
-
-// The larger one's label goes to pipes and files in Windows-1250, where its c
-// with acute is the byte 0xE6. A terminal shows the letter: a Windows console
-// takes wide text whatever its code page; elsewhere it is written in the
-// encoding of the user's locale, as a plain c where that has none (C locale).
-void ispisiVeci()
-{
-    if (!terminal(1)) {
-        std::cout << "Ve\xE6i: ";
-        return;
-    }
-#ifdef _WIN32
-    DWORD napisano = 0;
-    if (!std::cout.flush()
-        || !WriteConsoleW(GetStdHandle(STD_OUTPUT_HANDLE), L"Ve\u0107i: ", 6, &napisano, nullptr))
-        std::cout.setstate(std::ios::badbit);
-#else
-    std::setlocale(LC_CTYPE, "");
-    char c[MB_LEN_MAX];
-    std::mbstate_t stanje {};
-    const std::size_t duzina = std::wcrtomb(c, L'\u0107', &stanje);
-    std::cout << "Ve" << (duzina == static_cast<std::size_t>(-1) ? std::string("c") : std::string(c, duzina))
-              << "i: ";
-#endif
-}
 
 void usporedi(int a, int b)
 {
@@ -89,35 +10,15 @@ void usporedi(int a, int b)
         return;
     }
     std::cout << "Manji: " << std::min(a, b) << std::endl;
-    ispisiVeci();
+    // Its c with acute is the byte 0xE6 in Windows-1250, a plain c in ASCII.
+    ispisiOznaku("Ve\xE6i: ", L"Ve\u0107i: ", "Veci: ");
     std::cout << std::max(a, b);
 }
 
 int main()
 {
-    int broj = 0;
-    int broj2 = 0;
-    bool unaprijed = false;
-    std::cout << "Unesite broj: ";
-    if (std::cin >> broj) {
-        unaprijed = josNaRedu();
-        std::cout << "Unesite broj 2: ";
-        std::cin >> broj2;
-    }
-    if (!std::cin) {
-        if (izaUpita(unaprijed))
-            std::cout << '\n';
-        std::cerr << "Greska: unos nije cijeli broj od -2147483648 do 2147483647\n";
-        return 1;
-    }
-    if (terminal(1) && bezEntera())
-        std::cout << '\n';
+    const int broj = procitaj("Unesite broj: ");
+    const int broj2 = procitajJos("Unesite broj 2: ");
     usporedi(broj, broj2);
-    if (terminal(1))
-        std::cout << '\n';
-    if (!std::cout.flush()) {
-        std::cerr << "Greska: ispis nije uspio\n";
-        return 1;
-    }
-    return 0;
+    return zavrsi();
 }
