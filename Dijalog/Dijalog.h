@@ -82,13 +82,14 @@ inline int procitajJos(const char* upit)
 // Windows-1250 bytes. A terminal shows the letter: a Windows console takes wide
 // text whatever its code page; elsewhere it is written in the encoding of the
 // user's locale, in plain letters where that has none (the C locale).
-inline void ispisiOznaku(const char* bajtovi, const wchar_t* slova, [[maybe_unused]] const char* obicno)
+inline void ispisiOznaku(const char* bajtovi, const wchar_t* slova, const char* obicno)
 {
     if (!terminal(1)) {
         std::cout << bajtovi;
         return;
     }
 #ifdef _WIN32
+    static_cast<void>(obicno); // a console shows every letter
     DWORD napisano = 0;
     if (!std::cout.flush()
         || !WriteConsoleW(GetStdHandle(STD_OUTPUT_HANDLE), slova, static_cast<DWORD>(std::wcslen(slova)),
