@@ -123,11 +123,11 @@ def failing_write(command, stdin, stdout, limit=None):
 def on_terminal(command, stdin, env, at_prompt, stderr_apart=False):
     """Runs a program with a pseudo-terminal, 80 by 24, as stdout and stderr,
     or with stderr apart, into a pipe. Typed input (a list) goes in through the
-    terminal, each string of keys once at_prompt(output, the terminal's local
-    modes) says a prompt stands at the cursor; piped input (bytes) through a
-    pipe; None is /dev/null. The terminal's signal keys are off, so that Ctrl-Z
-    is typed as on Windows, and so is its echo of control keys, which on macOS
-    and the BSDs shows Ctrl-D as ^D and two backspaces.
+    terminal, each string of keys once at_prompt(output, the terminal's master)
+    says a prompt stands at the cursor; piped input (bytes) through a pipe;
+    None is /dev/null. The terminal's signal keys are off, so that Ctrl-Z is
+    typed as on Windows, and so is its echo of control keys, which on macOS and
+    the BSDs shows Ctrl-D as ^D and two backspaces.
     (all that reached the terminal, what reached the stderr pipe, status or
     why the run was stopped).
 
@@ -160,7 +160,7 @@ def on_terminal(command, stdin, env, at_prompt, stderr_apart=False):
             if not select.select([master], [], [], 0.2)[0]:
                 # Keys wait for a prompt, output after the keys before, and
                 # a fifth of a second with nothing more: the program waits.
-                if keys and len(out) > seen and at_prompt(out, termios.tcgetattr(master)[3]):
+                if keys and len(out) > seen and at_prompt(out, master):
                     seen = len(out)
                     os.write(master, keys.pop(0).encode())
                 # Wine's server may hold the terminal open long after the
@@ -312,7 +312,7 @@ def main():
         if pyte_missing:
             return name, "pyte", pyte_missing
 
-        def at_prompt(out, modes):
+        def at_prompt(out, master):
             # The cursor's line, its blanks cut, ends in ":" one place before it,
             # and Wine's console has made the terminal raw, as it does only once
             # the program reads: keys typed before that are taken as a line
@@ -320,7 +320,7 @@ def main():
             import termios
             lines, (y, x) = screen(out)
             return (y < len(lines) and lines[y].endswith(":") and x == len(lines[y]) + 1
-                    and not modes & termios.ICANON)
+                    and not termios.tcgetattr(master)[3] & termios.ICANON)
         out, have_err, have_status = on_terminal(command, stdin, env, at_prompt, apart)
         return name, (screen(want), err, status), (screen(out), have_err, have_status)
 
