@@ -20,7 +20,8 @@ inline bool terminal(int tok)
 {
 #ifdef _WIN32
     DWORD mod = 0;
-    return GetConsoleMode(GetStdHandle(tok == 0 ? STD_INPUT_HANDLE : STD_OUTPUT_HANDLE), &mod) != 0;
+    const DWORD ruke[] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
+    return GetConsoleMode(GetStdHandle(ruke[tok]), &mod) != 0;
 #else
     return isatty(tok) == 1;
 #endif
@@ -39,9 +40,10 @@ inline bool bezEntera()
 }
 
 // Whether the line of the number just read goes on: what follows was typed
-// ahead and echoed before the next prompt. A terminal hands over whole lines,
-// so looking past blanks does not wait; a pipe is never echoed and is not
-// looked into, lest a slow one hold back the next prompt.
+// ahead and echoed before the next prompt, or the number ended with Ctrl-D,
+// the cursor still after it. A terminal hands over whole lines, so looking past
+// blanks does not wait; a pipe is never echoed and is not looked into, lest a
+// slow one hold back the next prompt.
 inline bool josNaRedu()
 {
     if (!terminal(0))
@@ -55,7 +57,10 @@ inline bool josNaRedu()
 // its own, so a line end comes first where a terminal's cursor still stands
 // after the prompt: the input came from a pipe, never echoed, or ended there
 // without Enter, or it was typed ahead (unaprijed), on the line of the number
-// before. After a number ended with Ctrl-D, what follows starts a new line.
+// before. With the answer going into a file or a pipe the terminal shows just
+// the echo, and its cursor stands after it where that number ended with Ctrl-D:
+// there the line end goes to standard error, before the error. After a number
+// ended with Ctrl-D, what follows starts a new line.
 inline int procitaj(const char* upit, bool unaprijed = false)
 {
     int broj = 0;
@@ -63,6 +68,8 @@ inline int procitaj(const char* upit, bool unaprijed = false)
     if (!(std::cin >> broj)) {
         if (terminal(1) && (!terminal(0) || bezEntera() || unaprijed))
             std::cout << '\n';
+        if (!terminal(1) && terminal(2) && unaprijed && bezEntera())
+            std::cerr << '\n';
         std::cerr << "Greska: unos nije cijeli broj od -2147483648 do 2147483647\n";
         std::exit(1);
     }

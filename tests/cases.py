@@ -181,7 +181,8 @@ LONGEST = {"Brojanje": (b"2147483647\n", 22511209016, 0x7bcdc571, b"2147483646 2
 # prompt, typed once that prompt stands at the cursor ("\r" is Enter); Ctrl-D
 # rows run only on POSIX terminals, Ctrl-Z rows only on Windows. Piped input
 # is bytes. On the screen "\n" ends a line: every answer and error ends its
-# line, and an error starts one of its own.
+# line, and an error starts one of its own. A row may end with where the answer
+# goes instead, the terminal showing the rest.
 UTF8, C = "C.UTF-8", "C"
 CTRL_D, CTRL_Z = "\x04", "\x1a"
 SHOWN_ERR = ERR.decode()
@@ -269,4 +270,17 @@ TERMINAL = [
     ("SumaDoN", UTF8, [CTRL_D], ERR_AT_PROMPT, 1),
     ("SumaDoN", C, [CTRL_Z + "\r"], "Unesite broj: ^Z\n" + SHOWN_ERR, 1),
     ("SumaDoN", UTF8, b"x\n", ERR_AT_PROMPT, 1),
+    # Typed, with the answer into a "file" or a "pipe" (Usporedba > out.txt):
+    # the row ends with that and the bytes it receives, those the same numbers
+    # piped in give. The terminal shows the echo and any error.
+    ("Usporedba", UTF8, ["3\r", "8\r"], "3\n8\n", 0, "file", US + MANJI + b"3" + VECI + b"8"),
+    ("Usporedba", UTF8, ["8 3\r"], "8 3\n", 0, "pipe", US + MANJI + b"3" + VECI + b"8"),
+    ("Usporedba", UTF8, ["3" + CTRL_D * 2], "3\n" + SHOWN_ERR, 1, "file", US),
+    ("Usporedba", UTF8, ["3\r", CTRL_D], "3\n" + SHOWN_ERR, 1, "file", US),
+    ("Usporedba", UTF8, ["3 x\r"], "3 x\n" + SHOWN_ERR, 1, "file", US),
+    ("Usporedba", UTF8, ["3\r", "x\r"], "3\nx\n" + SHOWN_ERR, 1, "file", US),
+    ("Kvadriranje", UTF8, ["7" + CTRL_D * 2], "7", 0, "file", KV + b"49"),
+    ("Kvadriranje", UTF8, ["x\r"], "x\n" + SHOWN_ERR, 1, "file", P1),
+    ("Brojanje", UTF8, ["12" + CTRL_D * 2], "12", 0, "file", P1 + b"1 2 3 4 5 6 7 8 9 10 11 12 "),
+    ("Brojanje", UTF8, ["3\r"], "3\n", 0, "pipe", P1 + b"1 2 3 "),
 ]

@@ -120,16 +120,18 @@ def failing_write(command, stdin, stdout, limit=None):
     return got.returncode, got.stderr, seconds() - before
 
 
-def on_terminal(command, stdin, env, at_prompt, stderr_apart=False):
+def on_terminal(command, stdin, env, at_prompt, stderr_apart=False, into=None):
     """Runs a program with a pseudo-terminal, 80 by 24, as stdout and stderr,
-    or with stderr apart, into a pipe. Typed input (a list) goes in through the
-    terminal, each string of keys once at_prompt(output, the terminal's master)
-    says a prompt stands at the cursor; piped input (bytes) through a pipe;
+    or with stderr apart, into a pipe, or with stdout into a "file" or a "pipe"
+    (into). Typed input (a list) goes in through the terminal, each string of
+    keys once at_prompt(output, the terminal's master) says a prompt stands at
+    the cursor, or, with stdout elsewhere, at the end of what it has received
+    so far; piped input (bytes) through a pipe;
     None is /dev/null. The terminal's signal keys are off, so that Ctrl-Z is
     typed as on Windows, and so is its echo of control keys, which on macOS and
     the BSDs shows Ctrl-D as ^D and two backspaces.
     (all that reached the terminal, what reached the stderr pipe, status or
-    why the run was stopped).
+    why the run was stopped, what stdout's file or pipe received).
 
     Run on Linux, natively and for .exe files under Wine. macOS and the BSDs
     were allowed for by reading only (an empty read where Linux gives EIO,
@@ -143,7 +145,10 @@ def on_terminal(command, stdin, env, at_prompt, stderr_apart=False):
     termios.tcsetattr(slave, termios.TCSANOW, mode)
     typed = isinstance(stdin, list)
     source = slave if typed else subprocess.DEVNULL if stdin is None else subprocess.PIPE
-    with subprocess.Popen(command, stdin=source, stdout=slave,
+    # A file is read where it stands, without moving the program's offset in it.
+    answer = tempfile.TemporaryFile() if into == "file" else bytearray()
+    with subprocess.Popen(command, stdin=source,
+                          stdout=answer if into == "file" else subprocess.PIPE if into else slave,
                           stderr=subprocess.PIPE if stderr_apart else slave, env=env,
                           start_new_session=True) as p:
         os.close(slave)
@@ -154,14 +159,26 @@ def on_terminal(command, stdin, env, at_prompt, stderr_apart=False):
         if stderr_apart:
             reader = threading.Thread(target=lambda: err.append(p.stderr.read()))
             reader.start()
+        if into == "pipe":
+            def keep():
+                while chunk := p.stdout.read1(1 << 16):
+                    answer.extend(chunk)
+            answering = threading.Thread(target=keep)
+            answering.start()
+
+        def received():
+            if into == "file":
+                return os.pread(answer.fileno(), os.fstat(answer.fileno()).st_size, 0)
+            return bytes(answer) if into else out
         keys, out, seen, deadline = list(stdin) if typed else [], b"", -1, time.time() + 60
         ended = None
         while time.time() < deadline:
             if not select.select([master], [], [], 0.2)[0]:
                 # Keys wait for a prompt, output after the keys before, and
                 # a fifth of a second with nothing more: the program waits.
-                if keys and len(out) > seen and at_prompt(out, master):
-                    seen = len(out)
+                watched = received()
+                if keys and len(watched) > seen and at_prompt(watched, master):
+                    seen = len(watched)
                     os.write(master, keys.pop(0).encode())
                 # Wine's server may hold the terminal open long after the
                 # program has ended: a second's quiet after its end ends the run.
@@ -184,7 +201,12 @@ def on_terminal(command, stdin, env, at_prompt, stderr_apart=False):
         status = p.wait() if time.time() < deadline else "still running after 60 s"
         if stderr_apart:
             reader.join(max(0, deadline - time.time()))
-    return out, (err[0] if err else b"(still open)") if stderr_apart else None, status
+        if into == "pipe":
+            answering.join(max(0, deadline - time.time()))
+        answered = received() if into else None
+        if into == "file":
+            answer.close()
+    return out, (err[0] if err else b"(still open)") if stderr_apart else None, status, answered
 
 
 def utf8_locale():
@@ -261,7 +283,9 @@ def main():
     # reads /dev/null, a character device that is no terminal, as NUL is on
     # Windows. Each row runs twice: with stderr on the terminal, and with it
     # apart, in a pipe, where the terminal shows the same less the error line
-    # and the pipe receives just that line.
+    # and the pipe receives just that line; with stdout in a file or pipe too,
+    # the terminal shows just the echo. Not under Wine: its console echoes
+    # nothing where neither stdout nor stderr is the console.
     windows = args.executable.endswith(".exe")
     terminal_rows = []
     if whole and os.name == "posix":
@@ -278,7 +302,9 @@ def main():
                     continue
                 variables = {key: utf8 if value == UTF8 else value
                              for key, value in variables.items()}
-            terminal_rows += [(variables, *row[2:], apart) for apart in (False, True)]
+            stdin, shown, status, *into = row[2:]
+            terminal_rows += [(variables, stdin, shown, status, apart, *(into or (None, None)))
+                              for apart in (False, True) if not (apart and into and windows)]
         if skipped:
             print(f"{args.program}: skipped {skipped} terminal rows in a UTF-8 locale:"
                   " none of C.UTF-8, UTF-8, en_US.UTF-8 is here")
@@ -291,38 +317,49 @@ def main():
             pyte_missing = f"no pyte for {sys.executable}: apt-get install python3-pyte"
 
     def on_screen(row):
-        variables, stdin, shown, status, apart = row
+        variables, stdin, shown, status, apart, into, answer = row
         how = "typed" if isinstance(stdin, list) else "from /dev/null" if stdin is None else "piped"
         name = (f"on a terminal, {variables}, {how} {stdin!r}"
-                + (", stderr apart" if apart else ""))
+                + (f", answer into a {into}" if into else "") + (", stderr apart" if apart else ""))
         env = {key: value for key, value in os.environ.items()
                if not key.startswith(("LC_", "LANG"))}
         env.update(variables)
         err = b"" if apart else None
         if apart and SHOWN_ERR in shown:
             shown, err = shown.replace(SHOWN_ERR, ""), SHOWN_ERR.encode().replace(b"\n", newline)
+        if apart and into:
+            # The line end before an error went with the error.
+            shown = "".join(stdin).replace("\r", "\n").replace(CTRL_D, "").replace(CTRL_Z, "^Z")
         want = shown.replace("\n", "\r\n").encode()
+        if into:
+            answer = answer.replace(b"\n", newline)
         if not windows:
-            out, have_err, have_status = on_terminal(command, stdin, env,
-                                                     lambda out, _: out.endswith(b": "), apart)
+            out, have_err, have_status, have_answer = on_terminal(
+                command, stdin, env, lambda out, _: out.endswith(b": "), apart, into)
             # macOS and the BSDs echo Ctrl-D, with ECHOCTL off, as the byte
             # itself, which a terminal shows as nothing; Linux echoes nothing.
             out = out.replace(CTRL_D.encode(), b"")
-            return name, (want, err, status), (out, have_err, have_status)
+            return name, (want, err, status, answer), (out, have_err, have_status, have_answer)
         if pyte_missing:
             return name, "pyte", pyte_missing
 
         def at_prompt(out, master):
-            # The cursor's line, its blanks cut, ends in ":" one place before it,
-            # and Wine's console has made the terminal raw, as it does only once
-            # the program reads: keys typed before that are taken as a line
-            # (Enter as ^J) and never reach the program.
+            # The cursor's line, its blanks cut, ends in ":" one place before it
+            # (or the file or pipe ends in ": "), and Wine's console has made
+            # the terminal raw, as it does only once the program reads: keys
+            # typed before that are taken as a line (Enter as ^J) and never
+            # reach the program.
             import termios
-            lines, (y, x) = screen(out)
-            return (y < len(lines) and lines[y].endswith(":") and x == len(lines[y]) + 1
-                    and not termios.tcgetattr(master)[3] & termios.ICANON)
-        out, have_err, have_status = on_terminal(command, stdin, env, at_prompt, apart)
-        return name, (screen(want), err, status), (screen(out), have_err, have_status)
+            if into:
+                asked = out.endswith(b": ")
+            else:
+                lines, (y, x) = screen(out)
+                asked = y < len(lines) and lines[y].endswith(":") and x == len(lines[y]) + 1
+            return asked and not termios.tcgetattr(master)[3] & termios.ICANON
+        out, have_err, have_status, have_answer = on_terminal(command, stdin, env, at_prompt,
+                                                              apart, into)
+        return (name, (screen(want), err, status, answer),
+                (screen(out), have_err, have_status, have_answer))
 
     failed = 0
     with ThreadPoolExecutor(max_workers=4) as pool:
