@@ -159,17 +159,20 @@ def on_terminal(command, stdin, env, at_prompt, stderr_apart=False, into=None):
         if stderr_apart:
             reader = threading.Thread(target=lambda: err.append(p.stderr.read()))
             reader.start()
+        # No row's answer comes near 4 KB: a program that writes on past it
+        # into the file or pipe is stopped, as a runaway would fill the disk.
+        kept = 4096
         if into == "pipe":
             def keep():
-                while chunk := p.stdout.read1(1 << 16):
+                while len(answer) <= kept and (chunk := p.stdout.read1(1 << 16)):
                     answer.extend(chunk)
             answering = threading.Thread(target=keep)
             answering.start()
 
         def received():
             if into == "file":
-                return os.pread(answer.fileno(), os.fstat(answer.fileno()).st_size, 0)
-            return bytes(answer) if into else out
+                return os.pread(answer.fileno(), kept + 1, 0)
+            return bytes(answer[:kept + 1]) if into else out
         keys, out, seen, deadline = list(stdin) if typed else [], b"", -1, time.time() + 60
         ended = None
         while time.time() < deadline:
@@ -177,7 +180,9 @@ def on_terminal(command, stdin, env, at_prompt, stderr_apart=False, into=None):
                 # Keys wait for a prompt, output after the keys before, and
                 # a fifth of a second with nothing more: the program waits.
                 watched = received()
-                if keys and len(watched) > seen and at_prompt(watched, master):
+                if into and len(watched) > kept:
+                    p.kill()
+                elif keys and len(watched) > seen and at_prompt(watched, master):
                     seen = len(watched)
                     os.write(master, keys.pop(0).encode())
                 # Wine's server may hold the terminal open long after the
@@ -206,6 +211,8 @@ def on_terminal(command, stdin, env, at_prompt, stderr_apart=False, into=None):
         answered = received() if into else None
         if into == "file":
             answer.close()
+    if answered and len(answered) > kept:
+        status = f"stopped after writing more than {kept} bytes"
     return out, (err[0] if err else b"(still open)") if stderr_apart else None, status, answered
 
 
