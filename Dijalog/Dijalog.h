@@ -2,13 +2,16 @@
 #ifndef DIJALOG_H
 #define DIJALOG_H
 
+#include <cerrno>
 #include <clocale>
 #include <cstdlib>
 #include <cwchar>
 #include <iostream>
+#include <streambuf>
 #include <string>
 #ifdef _WIN32
 #define NOMINMAX 1
+#include <io.h>
 #include <windows.h>
 #else
 #include <unistd.h>
@@ -27,62 +30,77 @@ inline bool terminal(int tok)
 #endif
 }
 
-// Whether typed input ended with Ctrl-D instead of Enter: the cursor then
-// stands after what was typed. (A Windows console's Ctrl-Z needs Enter, which
-// ends the line.)
-inline bool bezEntera()
-{
+// Where a terminal's cursor stands: at a line's start, after a prompt, or after
+// the echo of a line ended with Ctrl-D instead of Enter.
+enum class Kursor {
+    naPocetku,
+    izaUpita,
+    izaOdjeka,
+};
+
+// Typed input, taken as the terminal hands it over: one read a line, up to and
+// including Enter, or up to a Ctrl-D without it. The last byte read then tells
+// where the echo left the cursor. (A Windows console's line always ends with
+// Enter, which Ctrl-Z needs too.)
+class Tipkovnica : public std::streambuf {
+public:
+    Kursor kursor = Kursor::naPocetku;
+
+private:
+    char znakovi[4096];
+
+    int_type underflow() override
+    {
+        long procitano = 0;
+        do {
 #ifdef _WIN32
-    return false;
+            procitano = _read(0, znakovi, sizeof znakovi);
 #else
-    return terminal(0) && std::cin.eof();
+            procitano = read(0, znakovi, sizeof znakovi);
 #endif
-}
+        } while (procitano < 0 && errno == EINTR);
+#ifdef _WIN32
+        kursor = Kursor::naPocetku;
+#else
+        if (procitano > 0)
+            kursor = znakovi[procitano - 1] == '\n' ? Kursor::naPocetku : Kursor::izaOdjeka;
+#endif
+        if (procitano <= 0)
+            return traits_type::eof();
+        setg(znakovi, znakovi, znakovi + procitano);
+        return traits_type::to_int_type(znakovi[0]);
+    }
+};
 
-// Whether the line of the number just read goes on: what follows was typed
-// ahead and echoed before the next prompt, or the number ended with Ctrl-D,
-// the cursor still after it. A terminal hands over whole lines, so looking past
-// blanks does not wait; a pipe is never echoed and is not looked into, lest a
-// slow one hold back the next prompt.
-inline bool josNaRedu()
+// Writes the prompt and reads a number. A prompt or an answer starts a new line
+// only where the echo of a line without Enter left the cursor; an error starts
+// one wherever the cursor is not at a line's start. That line end goes where
+// the terminal shows it, to stdout, or before an error to stderr; never into a
+// file or a pipe. Pipes and files keep cin's own buffer, a terminal gets ours.
+inline int procitaj(const char* upit)
 {
-    if (!terminal(0))
-        return false;
-    while (std::cin.peek() == ' ' || std::cin.peek() == '\t')
-        std::cin.ignore();
-    return std::cin.peek() != '\n';
-}
-
-// Writes the prompt and reads a number. With none, the error starts a line of
-// its own, so a line end comes first where a terminal's cursor still stands
-// after the prompt: the input came from a pipe, never echoed, or ended there
-// without Enter, or it was typed ahead (unaprijed), on the line of the number
-// before. With the answer going into a file or a pipe the terminal shows just
-// the echo, and its cursor stands after it where that number ended with Ctrl-D:
-// there the line end goes to standard error, before the error. After a number
-// ended with Ctrl-D, what follows starts a new line.
-inline int procitaj(const char* upit, bool unaprijed = false)
-{
-    int broj = 0;
+    static Tipkovnica tipkovnica;
+    if (terminal(0) && std::cin.rdbuf() != &tipkovnica)
+        std::cin.rdbuf(&tipkovnica);
+    Kursor& kursor = tipkovnica.kursor;
     std::cout << upit;
-    if (!(std::cin >> broj)) {
-        if (terminal(1) && (!terminal(0) || bezEntera() || unaprijed))
+    if (terminal(1))
+        kursor = Kursor::izaUpita;
+    int broj = 0;
+    const bool procitan = static_cast<bool>(std::cin >> broj);
+    if (kursor == Kursor::izaOdjeka || (!procitan && kursor == Kursor::izaUpita)) {
+        if (terminal(1)) {
             std::cout << '\n';
-        if (!terminal(1) && terminal(2) && unaprijed && bezEntera())
+            kursor = Kursor::naPocetku;
+        } else if (!procitan && terminal(2)) {
             std::cerr << '\n';
+        }
+    }
+    if (!procitan) {
         std::cerr << "Greska: unos nije cijeli broj od -2147483648 do 2147483647\n";
         std::exit(1);
     }
-    if (terminal(1) && bezEntera())
-        std::cout << '\n';
     return broj;
-}
-
-// A second or third number, which may have been typed on the line of the one
-// before. The first is not looked ahead of: that would wait before its prompt.
-inline int procitajJos(const char* upit)
-{
-    return procitaj(upit, josNaRedu());
 }
 
 // A label with a letter beyond ASCII goes to pipes and files as its

@@ -11,8 +11,8 @@ int najveci(int a, int b, int c)
 int main()
 {
     const int broj = procitaj("Unesite broj: ");
-    const int broj2 = procitajJos("Unesite broj 2: ");
-    const int broj3 = procitajJos("Unesite broj 3: ");
+    const int broj2 = procitaj("Unesite broj 2: ");
+    const int broj3 = procitaj("Unesite broj 3: ");
     std::cout << "Najveci od tri broja je: " << najveci(broj, broj2, broj3);
     return zavrsi();
 }

@@ -18,7 +18,7 @@ void usporedi(int a, int b)
 int main()
 {
     const int broj = procitaj("Unesite broj: ");
-    const int broj2 = procitajJos("Unesite broj 2: ");
+    const int broj2 = procitaj("Unesite broj 2: ");
     usporedi(broj, broj2);
     return zavrsi();
 }
