@@ -54,7 +54,7 @@ private:
         long procitano = 0;
         do {
 #ifdef _WIN32
-            procitano = _read(0, znakovi, sizeof znakovi);
+            procitano = _read(0, znakovi, static_cast<unsigned>(sizeof znakovi));
 #else
             procitano = read(0, znakovi, sizeof znakovi);
 #endif
