@@ -88,7 +88,7 @@ inline int procitaj(const char* upit)
         kursor = Kursor::izaUpita;
     int broj = 0;
     const bool procitan = static_cast<bool>(std::cin >> broj);
-    if (kursor == Kursor::izaOdjeka || (!procitan && kursor == Kursor::izaUpita)) {
+    if (procitan ? kursor == Kursor::izaOdjeka : kursor != Kursor::naPocetku) {
         if (terminal(1)) {
             std::cout << '\n';
             kursor = Kursor::naPocetku;
