@@ -207,6 +207,7 @@ def main():
 
     def target(text):
         return f"(target {text} at N = {DEFAULT_N})" if n == DEFAULT_N else ""
+
     for step in (["cmake", "--preset", "release"], ["cmake", "--build", "--preset", "release"]):
         subprocess.run(step, cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
 
