@@ -198,6 +198,8 @@ TERMINAL = [
     # A line ended with Ctrl-D where the number is not the last thing on it.
     ("Kvadriranje", UTF8, ["7 " + CTRL_D], "Unesite broj: 7 \nKvadrat unesenog broja je: 49\n", 0),
     ("Kvadriranje", UTF8, ["x" + CTRL_D], "Unesite broj: x\n" + SHOWN_ERR, 1),
+    # A line ended with Ctrl-D and one typed before the program read it.
+    ("Kvadriranje", UTF8, [" " + CTRL_D + "x\r"], "Unesite broj:  x\n" + SHOWN_ERR, 1),
     ("Kvadriranje", UTF8, ["12abc" + CTRL_D], "Unesite broj: 12abc\nKvadrat unesenog broja je: 144\n", 0),
     ("Brojanje", UTF8, ["3\r"], "Unesite broj: 3\n1 2 3 \n", 0),
     ("Brojanje", UTF8, ["0\r"], "Unesite broj: 0\n\n", 0),
@@ -220,6 +222,9 @@ TERMINAL = [
     ("Usporedba", C, [CTRL_Z + "\r"], "Unesite broj: ^Z\n" + SHOWN_ERR, 1),
     ("Usporedba", UTF8, ["3 x\r"], "Unesite broj: 3 x\nUnesite broj 2: \n" + SHOWN_ERR, 1),
     ("Usporedba", UTF8, ["3\r", "x\r"], "Unesite broj: 3\nUnesite broj 2: x\n" + SHOWN_ERR, 1),
+    # Pasted: each line is echoed as it arrives, before the next prompt.
+    ("Usporedba", UTF8, ["3\rx\r"], "Unesite broj: 3\nx\nUnesite broj 2: \n" + SHOWN_ERR, 1),
+    ("Usporedba", UTF8, ["3\r8\r"], "Unesite broj: 3\n8\nUnesite broj 2: Manji: 3\nVe\u0107i: 8\n", 0),
     ("Usporedba", UTF8, ["3 \r", "x\r"], "Unesite broj: 3 \nUnesite broj 2: x\n" + SHOWN_ERR, 1),
     ("Usporedba", UTF8, ["3\t\r", "x\r"], "Unesite broj: 3\t\nUnesite broj 2: x\n" + SHOWN_ERR, 1),
     ("Usporedba", UTF8, b"3\nx\n", "Unesite broj: Unesite broj 2: \n" + SHOWN_ERR, 1),
@@ -256,6 +261,9 @@ TERMINAL = [
      "Unesite broj: 1\nUnesite broj 2: 2 \nUnesite broj 3: x\n" + SHOWN_ERR, 1),
     ("NajveciOdTri", UTF8, ["1 3 2" + CTRL_D * 2],
      "Unesite broj: 1 3 2\nUnesite broj 2: Unesite broj 3: Najveci od tri broja je: 3\n", 0),
+    ("NajveciOdTri", UTF8, ["1\r2\rx\r"],
+     "Unesite broj: 1\n2\nx\nUnesite broj 2: Unesite broj 3: \n" + SHOWN_ERR, 1),
+    ("NajveciOdTri", UTF8, ["1\r\r", CTRL_D], "Unesite broj: 1\n\nUnesite broj 2: \n" + SHOWN_ERR, 1),
     ("NajveciOdTri", UTF8, ["1 x" + CTRL_D], "Unesite broj: 1 x\nUnesite broj 2: \n" + SHOWN_ERR, 1),
     ("SumaCifara", UTF8, ["909\r"], "Unesite broj: 909\nSuma znamenki u broju je: 18\n", 0),
     ("SumaCifara", UTF8, ["909" + CTRL_D * 2], "Unesite broj: 909\nSuma znamenki u broju je: 18\n", 0),
@@ -291,9 +299,25 @@ TERMINAL = [
     ("Usporedba", UTF8, ["3\r", CTRL_D], "3\n" + SHOWN_ERR, 1, "file", US),
     ("Usporedba", UTF8, ["3 x\r"], "3 x\n" + SHOWN_ERR, 1, "file", US),
     ("Usporedba", UTF8, ["3\r", "x\r"], "3\nx\n" + SHOWN_ERR, 1, "file", US),
-    ("Kvadriranje", UTF8, ["7" + CTRL_D * 2], "7", 0, "file", KV + b"49"),
+    ("Kvadriranje", UTF8, ["7" + CTRL_D * 2], "7\n", 0, "file", KV + b"49"),
+    ("Kvadriranje", UTF8, ["7" + CTRL_D * 2], "7\n", 0, "pipe", KV + b"49"),
+    ("Kvadriranje", UTF8, ["7" + CTRL_D * 2], "7\n" + WRITE_ERR.decode(), 1, "full", b""),
     ("Kvadriranje", UTF8, ["x\r"], "x\n" + SHOWN_ERR, 1, "file", P1),
     ("Kvadriranje", UTF8, ["x" + CTRL_D], "x\n" + SHOWN_ERR, 1, "file", P1),
-    ("Brojanje", UTF8, ["12" + CTRL_D * 2], "12", 0, "file", P1 + b"1 2 3 4 5 6 7 8 9 10 11 12 "),
+    ("Brojanje", UTF8, ["12" + CTRL_D * 2], "12\n", 0, "file", P1 + b"1 2 3 4 5 6 7 8 9 10 11 12 "),
     ("Brojanje", UTF8, ["3\r"], "3\n", 0, "pipe", P1 + b"1 2 3 "),
+]
+
+# Started by a double-click: Explorer's child, on a console that closes as the
+# program ends, so the last screen waits for Enter (typed once the line asking
+# for it stands at the cursor), whatever keys went before it. Run under Wine
+# only, through a stand-in of that name: (program, input, all the terminal
+# shows, exit status).
+HOLD = "Pritisnite Enter za kraj."
+EXPLORER = [
+    ("Kvadriranje", ["7\r", "\r"], "Unesite broj: 7\nKvadrat unesenog broja je: 49\n" + HOLD + "\n", 0),
+    ("Kvadriranje", ["x\r", "\r"], "Unesite broj: x\n" + SHOWN_ERR + HOLD + "\n", 1),
+    ("Kvadriranje", ["7 8\r", "\r"], "Unesite broj: 7 8\nKvadrat unesenog broja je: 49\n" + HOLD + "\n", 0),
+    ("Kvadriranje", ["7\r\r", "\r"], "Unesite broj: 7\nKvadrat unesenog broja je: 49\n" + HOLD + "\n", 0),
+    ("Kvadriranje", b"7\n", "Unesite broj: Kvadrat unesenog broja je: 49\n", 0),
 ]

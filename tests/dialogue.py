@@ -2,8 +2,8 @@
 """Runs one program's rows of the dialogue table, and a randomised sweep
 against an independent reference, comparing stdout, stderr and exit status.
 
-usage: dialogue.py PROGRAM EXECUTABLE [--launcher CMD] [--crlf] [--one-row] [--seed N]
-                   [--sweep N]
+usage: dialogue.py PROGRAM EXECUTABLE [--launcher CMD] [--explorer EXE] [--crlf] [--one-row]
+                   [--seed N] [--sweep N]
 """
 import argparse
 import os
@@ -17,7 +17,8 @@ import threading
 import zlib
 from concurrent.futures import ThreadPoolExecutor
 
-from cases import C, CASES, CTRL_D, CTRL_Z, LONGEST, P1, SHOWN_ERR, TERMINAL, UTF8, WRITE_ERR
+from cases import (C, CASES, CTRL_D, CTRL_Z, EXPLORER, HOLD, LONGEST, P1, SHOWN_ERR, TERMINAL, UTF8,
+                   WRITE_ERR)
 from reference import BOUNDARIES, SWEEPS
 
 # A dozen threads at once, each waiting on a pipe: small stacks keep the
@@ -122,8 +123,9 @@ def failing_write(command, stdin, stdout, limit=None):
 
 def on_terminal(command, stdin, env, at_prompt, stderr_apart=False, into=None):
     """Runs a program with a pseudo-terminal, 80 by 24, as stdout and stderr,
-    or with stderr apart, into a pipe, or with stdout into a "file" or a "pipe"
-    (into). Typed input (a list) goes in through the terminal, each string of
+    or with stderr apart, into a pipe, or with stdout into a "file", a "pipe"
+    or "full" (/dev/full, where no prompt shows: one string of keys, typed at
+    once) (into). Typed input (a list) goes in through the terminal, each string of
     keys once at_prompt(output, the terminal's master) says a prompt stands at
     the cursor, or, with stdout elsewhere, at the end of what it has received
     so far; piped input (bytes) through a pipe;
@@ -146,9 +148,10 @@ def on_terminal(command, stdin, env, at_prompt, stderr_apart=False, into=None):
     typed = isinstance(stdin, list)
     source = slave if typed else subprocess.DEVNULL if stdin is None else subprocess.PIPE
     # A file is read where it stands, without moving the program's offset in it.
-    answer = tempfile.TemporaryFile() if into == "file" else bytearray()
+    answer = (tempfile.TemporaryFile() if into == "file" else open("/dev/full", "wb")
+              if into == "full" else bytearray())
     with subprocess.Popen(command, stdin=source,
-                          stdout=answer if into == "file" else subprocess.PIPE if into else slave,
+                          stdout=subprocess.PIPE if into == "pipe" else answer if into else slave,
                           stderr=subprocess.PIPE if stderr_apart else slave, env=env,
                           start_new_session=True) as p:
         os.close(slave)
@@ -172,7 +175,7 @@ def on_terminal(command, stdin, env, at_prompt, stderr_apart=False, into=None):
         def received():
             if into == "file":
                 return os.pread(answer.fileno(), kept + 1, 0)
-            return bytes(answer[:kept + 1]) if into else out
+            return b"" if into == "full" else bytes(answer[:kept + 1]) if into else out
         keys, out, seen, deadline = list(stdin) if typed else [], b"", -1, time.time() + 60
         ended = None
         while time.time() < deadline:
@@ -209,10 +212,12 @@ def on_terminal(command, stdin, env, at_prompt, stderr_apart=False, into=None):
         if into == "pipe":
             answering.join(max(0, deadline - time.time()))
         answered = received() if into else None
-        if into == "file":
+        if into in ("file", "full"):
             answer.close()
     if answered and len(answered) > kept:
         status = f"stopped after writing more than {kept} bytes"
+    elif keys:
+        status = f"{status}, ended before {keys!r} was typed"
     return out, (err[0] if err else b"(still open)") if stderr_apart else None, status, answered
 
 
@@ -249,6 +254,7 @@ def main():
     ap.add_argument("program")
     ap.add_argument("executable")
     ap.add_argument("--launcher", default="", help="command that runs the executable, e.g. wine")
+    ap.add_argument("--explorer", help="Explorer's stand-in, to start the .exe as a double-click does")
     ap.add_argument("--crlf", action="store_true", help="expect \\r\\n wherever a row says \\n")
     ap.add_argument("--seed", type=int, default=random.randrange(1 << 32))
     ap.add_argument("--sweep", type=int, default=40, help="random inputs in the sweep")
@@ -257,6 +263,8 @@ def main():
                          " writes: that a packaged copy runs at all")
     args = ap.parse_args()
 
+    if not os.path.exists(args.executable):
+        sys.exit(f"{args.program}: {args.executable} is not there: build that configuration first")
     command = shlex.split(args.launcher) + [args.executable]
     newline = b"\r\n" if args.crlf else b"\n"
 
@@ -299,8 +307,11 @@ def main():
         utf8, skipped = utf8_locale(), 0
         for row in TERMINAL + [(args.program, C, None, P1.decode() + "\n" + SHOWN_ERR, 1)]:
             keys = "".join(row[2]) if isinstance(row[2], list) else ""
+            # A Windows console echoes typed-ahead lines only as they are read.
+            pasted = isinstance(row[2], list) and any("\r" in key[:-1] for key in row[2])
             if (row[0] != args.program or CTRL_Z in keys and not windows
-                    or windows and (CTRL_D in keys or "\t" in keys)):
+                    or windows and (CTRL_D in keys or "\t" in keys or pasted)
+                    or "full" in row[5:] and not os.path.exists("/dev/full")):
                 continue
             variables = row[1] if isinstance(row[1], dict) else {"LC_ALL": row[1]}
             if UTF8 in variables.values():
@@ -310,8 +321,15 @@ def main():
                 variables = {key: utf8 if value == UTF8 else value
                              for key, value in variables.items()}
             stdin, shown, status, *into = row[2:]
-            terminal_rows += [(variables, stdin, shown, status, apart, *(into or (None, None)))
+            terminal_rows += [(variables, stdin, shown, status, apart, *(into or (None, None)), command)
                               for apart in (False, True) if not (apart and into and windows)]
+        # Through Explorer's stand-in, which takes a Windows path.
+        if windows and args.explorer:
+            started = shlex.split(args.launcher) + [
+                args.explorer, "Z:" + os.path.abspath(args.executable).replace("/", "\\")]
+            terminal_rows += [({"LC_ALL": C}, stdin, shown, status, False, None, None, started)
+                              for program, stdin, shown, status in EXPLORER
+                              if program == args.program]
         if skipped:
             print(f"{args.program}: skipped {skipped} terminal rows in a UTF-8 locale:"
                   " none of C.UTF-8, UTF-8, en_US.UTF-8 is here")
@@ -324,16 +342,18 @@ def main():
             pyte_missing = f"no pyte for {sys.executable}: apt-get install python3-pyte"
 
     def on_screen(row):
-        variables, stdin, shown, status, apart, into, answer = row
+        variables, stdin, shown, status, apart, into, answer, started = row
         how = "typed" if isinstance(stdin, list) else "from /dev/null" if stdin is None else "piped"
         name = (f"on a terminal, {variables}, {how} {stdin!r}"
-                + (f", answer into a {into}" if into else "") + (", stderr apart" if apart else ""))
+                + (", started by Explorer" if started != command else "")
+                + (f", answer into {'/dev/full' if into == 'full' else 'a ' + into}" if into else "") + (", stderr apart" if apart else ""))
         env = {key: value for key, value in os.environ.items()
                if not key.startswith(("LC_", "LANG"))}
         env.update(variables)
         err = b"" if apart else None
-        if apart and SHOWN_ERR in shown:
-            shown, err = shown.replace(SHOWN_ERR, ""), SHOWN_ERR.encode().replace(b"\n", newline)
+        for error in (SHOWN_ERR, WRITE_ERR.decode()):
+            if apart and error in shown:
+                shown, err = shown.replace(error, ""), error.encode().replace(b"\n", newline)
         if apart and into:
             # The line end before an error went with the error.
             shown = "".join(stdin).replace("\r", "\n").replace(CTRL_D, "").replace(CTRL_Z, "^Z")
@@ -342,7 +362,8 @@ def main():
             answer = answer.replace(b"\n", newline)
         if not windows:
             out, have_err, have_status, have_answer = on_terminal(
-                command, stdin, env, lambda out, _: out.endswith(b": "), apart, into)
+                started, stdin, env, lambda out, _: into == "full" or out.endswith(b": "), apart,
+                into)
             # macOS and the BSDs echo Ctrl-D, with ECHOCTL off, as the byte
             # itself, which a terminal shows as nothing; Linux echoes nothing.
             out = out.replace(CTRL_D.encode(), b"")
@@ -351,8 +372,9 @@ def main():
             return name, "pyte", pyte_missing
 
         def at_prompt(out, master):
-            # The cursor's line, its blanks cut, ends in ":" one place before it
-            # (or the file or pipe ends in ": "), and Wine's console has made
+            # The cursor's line, its blanks cut, ends in ":" one place before it,
+            # or in the line asking for Enter just before it (or the file or
+            # pipe ends in ": "), and Wine's console has made
             # the terminal raw, as it does only once the program reads: keys
             # typed before that are taken as a line (Enter as ^J) and never
             # reach the program.
@@ -361,9 +383,10 @@ def main():
                 asked = out.endswith(b": ")
             else:
                 lines, (y, x) = screen(out)
-                asked = y < len(lines) and lines[y].endswith(":") and x == len(lines[y]) + 1
+                asked = y < len(lines) and (lines[y].endswith(":") and x == len(lines[y]) + 1
+                                            or lines[y].endswith(HOLD) and x == len(lines[y]))
             return asked and not termios.tcgetattr(master)[3] & termios.ICANON
-        out, have_err, have_status, have_answer = on_terminal(command, stdin, env, at_prompt,
+        out, have_err, have_status, have_answer = on_terminal(started, stdin, env, at_prompt,
                                                               apart, into)
         return (name, (screen(want), err, status, answer),
                 (screen(out), have_err, have_status, have_answer))
