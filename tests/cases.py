@@ -290,9 +290,10 @@ TERMINAL = [
     ("SumaDoN", UTF8, [CTRL_D], ERR_AT_PROMPT, 1),
     ("SumaDoN", C, [CTRL_Z + "\r"], "Unesite broj: ^Z\n" + SHOWN_ERR, 1),
     ("SumaDoN", UTF8, b"x\n", ERR_AT_PROMPT, 1),
-    # Typed, with the answer into a "file" or a "pipe" (Usporedba > out.txt):
-    # the row ends with that and the bytes it receives, those the same numbers
-    # piped in give. The terminal shows the echo and any error.
+    # Typed, with the answer into a "file", a "pipe" (Usporedba > out.txt) or
+    # "full" (/dev/full): the row ends with that and the bytes it receives,
+    # those the same numbers piped in give. The terminal shows the echo, its
+    # line ended at the run's end, and any error.
     ("Usporedba", UTF8, ["3\r", "8\r"], "3\n8\n", 0, "file", US + MANJI + b"3" + VECI + b"8"),
     ("Usporedba", UTF8, ["8 3\r"], "8 3\n", 0, "pipe", US + MANJI + b"3" + VECI + b"8"),
     ("Usporedba", UTF8, ["3" + CTRL_D * 2], "3\n" + SHOWN_ERR, 1, "file", US),
