@@ -125,13 +125,13 @@ def on_terminal(command, stdin, env, at_prompt, stderr_apart=False, into=None):
     """Runs a program with a pseudo-terminal, 80 by 24, as stdout and stderr,
     or with stderr apart, into a pipe, or with stdout into a "file", a "pipe"
     or "full" (/dev/full, where no prompt shows: one string of keys, typed at
-    once) (into). Typed input (a list) goes in through the terminal, each string of
-    keys once at_prompt(output, the terminal's master) says a prompt stands at
-    the cursor, or, with stdout elsewhere, at the end of what it has received
-    so far; piped input (bytes) through a pipe;
-    None is /dev/null. The terminal's signal keys are off, so that Ctrl-Z is
-    typed as on Windows, and so is its echo of control keys, which on macOS and
-    the BSDs shows Ctrl-D as ^D and two backspaces.
+    once) (into). Typed input (a list) goes in through the terminal, each
+    string of keys once at_prompt(output, the terminal's master) says a prompt
+    stands at the cursor, or, with stdout elsewhere, at the end of what it has
+    received so far; piped input (bytes) through a pipe; None is /dev/null.
+    The terminal's signal keys are off, so that Ctrl-Z is typed as on Windows,
+    and so is its echo of control keys, which on macOS and the BSDs shows
+    Ctrl-D as ^D and two backspaces.
     (all that reached the terminal, what reached the stderr pipe, status or
     why the run was stopped, what stdout's file or pipe received).
 
@@ -321,7 +321,8 @@ def main():
                 variables = {key: utf8 if value == UTF8 else value
                              for key, value in variables.items()}
             stdin, shown, status, *into = row[2:]
-            terminal_rows += [(variables, stdin, shown, status, apart, *(into or (None, None)), command)
+            terminal_rows += [(variables, stdin, shown, status, apart, *(into or (None, None)),
+                               command)
                               for apart in (False, True) if not (apart and into and windows)]
         # Through Explorer's stand-in, which takes a Windows path.
         if windows and args.explorer:
@@ -346,7 +347,8 @@ def main():
         how = "typed" if isinstance(stdin, list) else "from /dev/null" if stdin is None else "piped"
         name = (f"on a terminal, {variables}, {how} {stdin!r}"
                 + (", started by Explorer" if started != command else "")
-                + (f", answer into {'/dev/full' if into == 'full' else 'a ' + into}" if into else "") + (", stderr apart" if apart else ""))
+                + (f", answer into {'/dev/full' if into == 'full' else 'a ' + into}" if into else "")
+                + (", stderr apart" if apart else ""))
         env = {key: value for key, value in os.environ.items()
                if not key.startswith(("LC_", "LANG"))}
         env.update(variables)
@@ -374,10 +376,9 @@ def main():
         def at_prompt(out, master):
             # The cursor's line, its blanks cut, ends in ":" one place before it,
             # or in the line asking for Enter just before it (or the file or
-            # pipe ends in ": "), and Wine's console has made
-            # the terminal raw, as it does only once the program reads: keys
-            # typed before that are taken as a line (Enter as ^J) and never
-            # reach the program.
+            # pipe ends in ": "), and Wine's console has made the terminal raw,
+            # as it does only once the program reads: keys typed before that
+            # are taken as a line (Enter as ^J) and never reach the program.
             import termios
             if into:
                 asked = out.endswith(b": ")
